@@ -1,0 +1,155 @@
+// Little-endian encoding of the three value kinds of the result files:
+// int32, IEEE 754 double and one-byte flags. Values are composed with shifts
+// so that the host's byte order and struct layout never matter.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace chkrsl {
+namespace io {
+
+constexpr size_t kInt32Bytes = 4;
+constexpr size_t kDoubleBytes = 8;
+constexpr size_t kFlagBytes = 1;
+
+inline void EncodeFixed32(uint8_t* dst, int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  dst[0] = static_cast<uint8_t>(v);
+  dst[1] = static_cast<uint8_t>(v >> 8);
+  dst[2] = static_cast<uint8_t>(v >> 16);
+  dst[3] = static_cast<uint8_t>(v >> 24);
+}
+
+inline int32_t DecodeFixed32(const uint8_t* src) {
+  const uint32_t v = static_cast<uint32_t>(src[0]) | (static_cast<uint32_t>(src[1]) << 8) |
+                     (static_cast<uint32_t>(src[2]) << 16) | (static_cast<uint32_t>(src[3]) << 24);
+  return static_cast<int32_t>(v);
+}
+
+inline void EncodeFixed64(uint8_t* dst, uint64_t v) {
+  for (int i = 0; i < 8; ++i) dst[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+inline uint64_t DecodeFixed64(const uint8_t* src) {
+  uint64_t v = 0;
+  for (int i = 0; i < 8; ++i) v |= static_cast<uint64_t>(src[i]) << (8 * i);
+  return v;
+}
+
+inline void EncodeDouble(uint8_t* dst, double value) {
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  EncodeFixed64(dst, bits);
+}
+
+inline double DecodeDouble(const uint8_t* src) {
+  const uint64_t bits = DecodeFixed64(src);
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// Appends encoded values to a growing byte buffer.
+class ByteWriter {
+ public:
+  explicit ByteWriter(size_t expected = 0) { bytes_.reserve(expected); }
+
+  ByteWriter& I32(int32_t v) {
+    uint8_t* p = Grow(kInt32Bytes);
+    EncodeFixed32(p, v);
+    return *this;
+  }
+  ByteWriter& F64(double v) {
+    uint8_t* p = Grow(kDoubleBytes);
+    EncodeDouble(p, v);
+    return *this;
+  }
+  ByteWriter& U8(uint8_t v) {
+    bytes_.push_back(v);
+    return *this;
+  }
+  ByteWriter& I32s(const int32_t* v, size_t n) {
+    for (size_t i = 0; i < n; ++i) I32(v[i]);
+    return *this;
+  }
+  ByteWriter& F64s(const double* v, size_t n) {
+    for (size_t i = 0; i < n; ++i) F64(v[i]);
+    return *this;
+  }
+  ByteWriter& U8s(const uint8_t* v, size_t n) {
+    bytes_.insert(bytes_.end(), v, v + n);
+    return *this;
+  }
+
+  size_t size() const { return bytes_.size(); }
+  const uint8_t* data() const { return bytes_.data(); }
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+
+ private:
+  uint8_t* Grow(size_t n) {
+    const size_t old = bytes_.size();
+    bytes_.resize(old + n);
+    return bytes_.data() + old;
+  }
+  std::vector<uint8_t> bytes_;
+};
+
+// Decodes values in order from a byte range. A value that the range does not
+// hold whole is not stored: its destination keeps what it had, and ok()
+// turns false for good. So a short block fills exactly the fields it reaches.
+class ByteReader {
+ public:
+  ByteReader(const uint8_t* data, size_t size) : p_(data), left_(size) {}
+
+  ByteReader& I32(int32_t& out) {
+    if (Take(kInt32Bytes)) out = DecodeFixed32(p_ - kInt32Bytes);
+    return *this;
+  }
+  ByteReader& F64(double& out) {
+    if (Take(kDoubleBytes)) out = DecodeDouble(p_ - kDoubleBytes);
+    return *this;
+  }
+  ByteReader& U8(uint8_t& out) {
+    if (Take(kFlagBytes)) out = p_[-1];
+    return *this;
+  }
+  ByteReader& I32s(int32_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) I32(out[i]);
+    return *this;
+  }
+  ByteReader& F64s(double* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) F64(out[i]);
+    return *this;
+  }
+  ByteReader& U8s(uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) U8(out[i]);
+    return *this;
+  }
+  ByteReader& Skip(size_t n) {
+    Take(n);
+    return *this;
+  }
+
+  bool ok() const { return ok_; }
+  size_t remaining() const { return left_; }
+
+ private:
+  bool Take(size_t n) {
+    if (!ok_ || left_ < n) {
+      ok_ = false;
+      return false;
+    }
+    p_ += n;
+    left_ -= n;
+    return true;
+  }
+  const uint8_t* p_;
+  size_t left_;
+  bool ok_ = true;
+};
+
+}  // namespace io
+}  // namespace chkrsl

@@ -1,0 +1,77 @@
+#include "chkrsl/io/file_io.h"
+
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <io.h>
+#define CHKRSL_FSTAT _fstat64
+#define CHKRSL_STAT_T struct __stat64
+#define CHKRSL_FILENO _fileno
+#define CHKRSL_FTELL _ftelli64
+#define CHKRSL_FSEEK _fseeki64
+#else
+#define CHKRSL_FSTAT fstat
+#define CHKRSL_STAT_T struct stat
+#define CHKRSL_FILENO fileno
+#define CHKRSL_FTELL ftello
+#define CHKRSL_FSEEK fseeko
+#endif
+
+namespace chkrsl {
+namespace io {
+
+size_t ReadUpTo(std::FILE* f, void* dst, size_t n) {
+  if (!f || n == 0) return 0;
+  return std::fread(dst, 1, n, f);
+}
+
+bool ReadExact(std::FILE* f, void* dst, size_t n) { return ReadUpTo(f, dst, n) == n; }
+
+bool ReadI32(std::FILE* f, int32_t& out) {
+  uint8_t b[kInt32Bytes];
+  if (!ReadExact(f, b, sizeof b)) return false;
+  out = DecodeFixed32(b);
+  return true;
+}
+
+int64_t BytesLeft(std::FILE* f) {
+  if (!f) return -1;
+  CHKRSL_STAT_T st;
+  if (CHKRSL_FSTAT(CHKRSL_FILENO(f), &st) != 0) return -1;
+  const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
+  if (pos < 0) return -1;
+  const int64_t size = static_cast<int64_t>(st.st_size);
+  return size > pos ? size - pos : 0;
+}
+
+bool SkipForward(std::FILE* f, int64_t n) {
+  if (n < 0) return false;
+  if (n == 0) return true;
+  const int64_t left = BytesLeft(f);
+  if (left < n) return false;
+  return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0;
+}
+
+bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes) {
+  if (count < 0) return false;
+  if (count == 0) return true;
+  const int64_t left = BytesLeft(f);
+  return left >= 0 && itemBytes > 0 && count <= left / itemBytes;
+}
+
+bool WriteBytes(std::FILE* f, const void* src, size_t n) {
+  if (!f) return false;
+  if (n == 0) return true;
+  return std::fwrite(src, 1, n, f) == n;
+}
+
+bool WriteCountAtStart(std::FILE* f, int32_t count) {
+  if (!f || CHKRSL_FSEEK(f, 0, SEEK_SET) != 0) return false;
+  uint8_t b[kInt32Bytes];
+  EncodeFixed32(b, count);
+  const bool ok = WriteBytes(f, b, sizeof b);
+  return CHKRSL_FSEEK(f, 0, SEEK_END) == 0 && ok;
+}
+
+}  // namespace io
+}  // namespace chkrsl

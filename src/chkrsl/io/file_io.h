@@ -1,0 +1,56 @@
+// Checked stdio helpers. Result files are trusted for nothing: every count
+// or length read from one is measured against the bytes the file still holds
+// before it is used to skip, size or allocate.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "chkrsl/io/coding.h"
+
+namespace chkrsl {
+namespace io {
+
+// Reads up to n bytes and returns how many were read (fewer only at the end
+// of the file or on an error).
+size_t ReadUpTo(std::FILE* f, void* dst, size_t n);
+
+// Reads exactly n bytes; false when the file ends first.
+bool ReadExact(std::FILE* f, void* dst, size_t n);
+
+// Reads one int32; on a short read `out` keeps its value and false results.
+bool ReadI32(std::FILE* f, int32_t& out);
+
+// Bytes between the current position and the end of the file; -1 when the
+// file's size or position cannot be known.
+int64_t BytesLeft(std::FILE* f);
+
+// Moves forward by n bytes. False, without moving, when n is negative or
+// larger than what is left of the file.
+bool SkipForward(std::FILE* f, int64_t n);
+
+// Whether `count` items of at least `itemBytes` bytes each can still be in
+// the file. Negative counts never fit.
+bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes);
+
+// Writes all bytes; false on a short write.
+bool WriteBytes(std::FILE* f, const void* src, size_t n);
+inline bool WriteBytes(std::FILE* f, const ByteWriter& w) { return WriteBytes(f, w.data(), w.size()); }
+
+// Writes one int32 at offset 0 of the file and returns to the end; the
+// result files keep their entry count there.
+bool WriteCountAtStart(std::FILE* f, int32_t count);
+
+// Reads a block of up to N bytes with one read and hands a reader over the
+// bytes that arrived.
+template <size_t N>
+struct FileBlock {
+  uint8_t bytes[N];
+  size_t got;
+  FileBlock(std::FILE* f, size_t n = N) : got(ReadUpTo(f, bytes, n < N ? n : N)) {}
+  ByteReader reader() const { return ByteReader(bytes, got); }
+};
+
+}  // namespace io
+}  // namespace chkrsl

@@ -1,0 +1,5 @@
+list(APPEND CHKRSL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/acad.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cstring.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gbk.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qmbaseform.cpp)

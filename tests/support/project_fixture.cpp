@@ -1,0 +1,102 @@
+#include "support/project_fixture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace chkrsl_test {
+
+Bytes ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void PutI32(Bytes& b, int32_t v) {
+  uint8_t buf[4];
+  chkrsl::io::EncodeFixed32(buf, v);
+  b.insert(b.end(), buf, buf + 4);
+}
+
+void PutF64(Bytes& b, double v) {
+  uint8_t buf[8];
+  chkrsl::io::EncodeDouble(buf, v);
+  b.insert(b.end(), buf, buf + 8);
+}
+
+int32_t GetI32(const Bytes& b, size_t offset) {
+  EXPECT_LE(offset + 4, b.size());
+  return offset + 4 <= b.size() ? chkrsl::io::DecodeFixed32(b.data() + offset) : 0;
+}
+
+double GetF64(const Bytes& b, size_t offset) {
+  EXPECT_LE(offset + 8, b.size());
+  return offset + 8 <= b.size() ? chkrsl::io::DecodeDouble(b.data() + offset) : 0.0;
+}
+
+Bytes CaptureWrites(const std::function<void(std::FILE*)>& write) {
+  std::FILE* f = std::tmpfile();
+  EXPECT_NE(f, nullptr);
+  if (!f) return {};
+  write(f);
+  std::fflush(f);
+  std::fseek(f, 0, SEEK_END);
+  long n = std::ftell(f);
+  std::fseek(f, 0, SEEK_SET);
+  Bytes out(static_cast<size_t>(n > 0 ? n : 0));
+  if (!out.empty()) {
+    EXPECT_EQ(std::fread(out.data(), 1, out.size(), f), out.size());
+  }
+  std::fclose(f);
+  return out;
+}
+
+std::FILE* OpenBytes(const Bytes& bytes) {
+  std::FILE* f = std::tmpfile();
+  if (!f) return nullptr;
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fflush(f);
+  std::fseek(f, 0, SEEK_SET);
+  return f;
+}
+
+void ProjectTest::SetUp() {
+  std::string tmpl = (std::filesystem::temp_directory_path() / "chkrsl-test-XXXXXX").string();
+  std::vector<char> buf(tmpl.begin(), tmpl.end());
+  buf.push_back('\0');
+  ASSERT_NE(mkdtemp(buf.data()), nullptr);
+  folder = buf.data();
+  chkrsl::host::OpenProject(folder, "proj");
+  GetQMpDoc()->Clear();
+  chkrsl::host::SetAlertHandler(
+      [this](const char* gbk) { alerts.push_back(chkrsl::GbkToUtf8(gbk)); });
+}
+
+void ProjectTest::TearDown() {
+  chkrsl::host::SetAlertHandler(nullptr);
+  chkrsl::host::CloseProject();
+  GetQMpDoc()->Clear();
+  std::error_code ec;
+  if (!folder.empty()) std::filesystem::remove_all(folder, ec);
+}
+
+std::string ProjectTest::PathOf(const std::string& ext) const {
+  return chkrsl::host::ProjectFilePath(ext);
+}
+
+void ProjectTest::WriteProjectFile(const std::string& ext, const Bytes& bytes) const {
+  WriteFileBytes(PathOf(ext), bytes);
+}
+
+Bytes ProjectTest::ReadProjectFile(const std::string& ext) const {
+  return ReadFileBytes(PathOf(ext));
+}
+
+}  // namespace chkrsl_test
