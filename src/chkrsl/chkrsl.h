@@ -10,3 +10,14 @@
 
 #include "chkrsl/io/coding.h"
 #include "chkrsl/io/file_io.h"
+
+#include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/records/energy.h"
+#include "chkrsl/records/steel.h"
+#include "chkrsl/records/user_section.h"
+
+#include "chkrsl/store/element_readers.h"
+#include "chkrsl/store/entry_scanner.h"
+#include "chkrsl/store/messages.h"
+#include "chkrsl/store/record_table.h"
+#include "chkrsl/store/result_files.h"

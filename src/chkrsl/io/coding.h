@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+static_assert(sizeof(int) == 4, "record fields are 32-bit ints");
+
 namespace chkrsl {
 namespace io {
 
@@ -84,6 +86,14 @@ class ByteWriter {
     return *this;
   }
 
+  // Field/Fields let one layout function serve both writing and reading.
+  ByteWriter& Field(const int32_t& v) { return I32(v); }
+  ByteWriter& Field(const double& v) { return F64(v); }
+  ByteWriter& Field(const uint8_t& v) { return U8(v); }
+  ByteWriter& Fields(const int32_t* v, size_t n) { return I32s(v, n); }
+  ByteWriter& Fields(const double* v, size_t n) { return F64s(v, n); }
+  ByteWriter& Fields(const uint8_t* v, size_t n) { return U8s(v, n); }
+
   size_t size() const { return bytes_.size(); }
   const uint8_t* data() const { return bytes_.data(); }
   const std::vector<uint8_t>& bytes() const { return bytes_; }
@@ -132,6 +142,13 @@ class ByteReader {
     Take(n);
     return *this;
   }
+
+  ByteReader& Field(int32_t& v) { return I32(v); }
+  ByteReader& Field(double& v) { return F64(v); }
+  ByteReader& Field(uint8_t& v) { return U8(v); }
+  ByteReader& Fields(int32_t* v, size_t n) { return I32s(v, n); }
+  ByteReader& Fields(double* v, size_t n) { return F64s(v, n); }
+  ByteReader& Fields(uint8_t* v, size_t n) { return U8s(v, n); }
 
   bool ok() const { return ok_; }
   size_t remaining() const { return left_; }

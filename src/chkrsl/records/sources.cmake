@@ -1,0 +1,5 @@
+list(APPEND CHKRSL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/chk_rsl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/energy.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/steel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_section.cpp)

@@ -1,0 +1,175 @@
+#include "chkrsl/records/steel.h"
+
+#include "chkrsl/io/file_io.h"
+
+using chkrsl::io::ByteReader;
+using chkrsl::io::ByteWriter;
+using chkrsl::io::FileBlock;
+
+namespace {
+
+constexpr int kEnergyMemberKind = 6;
+
+}  // namespace
+
+int JudgeSecCate(int secType) {
+  if (secType == 26 || secType == 27) return 3;
+  if (secType >= 50 && secType <= 68) return 3;
+  if (secType == 42 || secType == 48 || secType == 49) return 4;
+  if (secType >= 35 && secType <= 49) return 2;
+  return 1;
+}
+
+// ---- DataForSteelBase ----
+
+DataForSteelBase::DataForSteelBase() { DataForSteelBase::clear(); }
+
+void DataForSteelBase::clear() {
+  CHKRsl::clear();
+  dBase[5] = -0.001;
+  nBase[3] = 0;
+  dBase[8] = -0.001;
+  nBase[5] = 0;
+  dBase[17] = -0.001;
+  nBase[7] = 0;
+  dBase[26] = -0.001;
+  nBase[9] = 0;
+  dBase[27] = -0.001;
+  nBase[11] = 0;
+  dBase[28] = 0;
+  dBase[30] = 0;
+  nBase[13] = -1;
+  nBase[14] = 0;
+  dBase[31] = 0;
+  dBase[33] = -101.0;
+  nBase[16] = -1;
+  nBase[17] = 0;
+  dBase[36] = -0.001;
+  dBase[37] = 0;
+  nBase[19] = 0;
+  dBase[40] = -0.001;
+  dBase[41] = 0;
+  nBase[21] = 0;
+  dBase[43] = 0;
+  nBase[23] = 0;
+  nBase[24] = 0;
+  dBase[44] = 0;
+  nBase[25] = 0;
+  nBase[26] = 0;
+  checkStatus = 2;
+  if (pSec) pSec->clear();
+}
+
+bool DataForSteelBase::ShortBodyCode(int eleType) {
+  return eleType == 216 || eleType == 218 || eleType == 316 || eleType == 318;
+}
+
+size_t DataForSteelBase::CommonBodyBytes(int eleType) {
+  return ShortBodyCode(eleType) ? kCommonBodyBytes - kOptionalBlockBytes : kCommonBodyBytes;
+}
+
+int64_t DataForSteelBase::BaseBodyBytes(int eleType, int secType) {
+  return static_cast<int64_t>(CommonBodyBytes(eleType) +
+                              SectionBytesOfCategory(JudgeSecCate(secType)));
+}
+
+template <class IO>
+void DataForSteelBase::LayoutBody(IO& io) {
+  io.Fields(hdrInt, 3).Field(memberKind).Fields(nBase + 0, 3).Fields(dBase + 0, 6);
+  io.Fields(nBase + 3, 2).Fields(dBase + 6, 2);
+  if (!ShortBodyCode(eleType)) {
+    io.Fields(dBase + 8, 3).Fields(nBase + 5, 2).Fields(dBase + 11, 6).Fields(dBase + 17, 3);
+    io.Fields(nBase + 7, 2).Fields(dBase + 20, 6);
+  }
+  io.Field(dBase[26]).Fields(nBase + 9, 2).Field(dBase[27]).Fields(nBase + 11, 2);
+  io.Fields(dBase + 28, 3).Fields(nBase + 13, 3).Fields(dBase + 31, 3).Fields(nBase + 16, 3);
+  io.Fields(dBase + 34, 4).Fields(nBase + 19, 2).Fields(dBase + 38, 4).Fields(nBase + 21, 2);
+  io.Fields(dBase + 42, 2).Fields(nBase + 23, 2).Field(dBase[44]).Fields(nBase + 25, 2);
+  io.Field(checkStatus);
+}
+
+void DataForSteelBase::WriteToCHK(std::FILE* f) {
+  ByteWriter w(kHeaderBytes + kCommonBodyBytes);
+  w.I32(eleNo).I32(memberKind == kEnergyMemberKind ? -eleType : eleType).I32(secType);
+  LayoutBody(w);
+  chkrsl::io::WriteBytes(f, w);
+  if (pSec) pSec->WriteToCHK(f);
+}
+
+bool DataForSteelBase::ReadRsl(std::FILE* f) {
+  FileBlock<kCommonBodyBytes> block(f, CommonBodyBytes(eleType));
+  ByteReader r = block.reader();
+  LayoutBody(r);
+  if (!r.ok()) return false;
+  return pSec ? pSec->ReadRsl(f) : true;
+}
+
+// ---- DataForSteel ----
+
+DataForSteel::DataForSteel() {
+  dSteel[25] = 0;
+  dSteel[26] = 0;
+}
+
+DataForSteel::DataForSteel(const DataForSteel& src)
+    : DataForSteelBase(src) {
+  for (int i = 0; i < 3; ++i) bSteel[i] = src.bSteel[i];
+  for (int i = 0; i < 27; ++i) dSteel[i] = src.dSteel[i];
+  for (int i = 0; i < 6; ++i) nSteel[i] = src.nSteel[i];
+  CopyEnergyFrom(src.pEnergy);
+}
+
+DataForSteel& DataForSteel::operator=(const DataForSteel& src) {
+  if (this == &src) return *this;
+  DataForSteelBase::operator=(src);
+  for (int i = 0; i < 3; ++i) bSteel[i] = src.bSteel[i];
+  for (int i = 0; i < 27; ++i) dSteel[i] = src.dSteel[i];
+  for (int i = 0; i < 6; ++i) nSteel[i] = src.nSteel[i];
+  CopyEnergyFrom(src.pEnergy);
+  return *this;
+}
+
+DataForSteel::~DataForSteel() { delete pEnergy; }
+
+void DataForSteel::CopyEnergyFrom(const DataForEnergyConsume* src) {
+  delete pEnergy;
+  pEnergy = src ? new DataForEnergyConsume(*src) : nullptr;
+}
+
+int64_t DataForSteel::BodyBytes(int eleType, int secType, bool energy) {
+  return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes) +
+         (energy ? static_cast<int64_t>(DataForEnergyConsume::kEncodedBytes) : 0);
+}
+
+template <class IO>
+void DataForSteel::LayoutOwn(IO& io) {
+  io.Fields(bSteel, 2).Field(nSteel[0]).Field(dSteel[0]).Field(bSteel[2]).Fields(dSteel + 1, 2);
+  io.Field(nSteel[1]).Fields(dSteel + 3, 5).Field(nSteel[2]).Fields(dSteel + 8, 4);
+  io.Field(nSteel[3]).Fields(dSteel + 12, 6).Field(nSteel[4]).Fields(dSteel + 18, 3);
+  io.Field(nSteel[5]).Fields(dSteel + 21, 6);
+}
+
+void DataForSteel::WriteToCHK(std::FILE* f) {
+  DataForSteelBase::WriteToCHK(f);
+  ByteWriter w(kOwnBytes);
+  LayoutOwn(w);
+  chkrsl::io::WriteBytes(f, w);
+  if (memberKind != kEnergyMemberKind) return;
+  if (pEnergy) {
+    pEnergy->WriteToCHK(f);
+  } else {
+    DataForEnergyConsume().WriteToCHK(f);
+  }
+}
+
+bool DataForSteel::ReadRsl(std::FILE* f) {
+  if (!DataForSteelBase::ReadRsl(f)) return false;
+  FileBlock<kOwnBytes> block(f);
+  ByteReader r = block.reader();
+  LayoutOwn(r);
+  if (!r.ok()) return false;
+  if (memberKind != kEnergyMemberKind) return true;
+  delete pEnergy;
+  pEnergy = new DataForEnergyConsume;
+  return pEnergy->ReadRsl(f);
+}

@@ -1,0 +1,37 @@
+// Readers of the element check results: all of the project, a list of
+// elements, or one element. Every returned record is the caller's, who
+// deletes it through CHKRsl.
+#pragma once
+
+#include "chkrsl/platform/afx.h"
+#include "chkrsl/records/chk_rsl.h"
+
+// Appends the records of every element listed in "CHKTT", in its order.
+// 1 when all were read; 0 after "单元未验算!", with `out` emptied and every
+// record in it deleted (also those it held before the call).
+int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out);
+
+// Sizes `out` to eleNos; slot i receives the record of eleNos[i] read with
+// GetOneEleRsl. 1 when every element was read; a failed element leaves its
+// slot as it was.
+int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
+
+// Sets kind to 0 and calls GetOneEleRsl_Code.
+int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo);
+
+// Reads the record of one element. A kind of 0 is first looked up in
+// "CHKTT" and written back. 1 with `rec` set, or 0 with `rec` untouched.
+int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo);
+
+namespace chkrsl {
+
+// The loader: reads the elements of `wanted` whose numbers appear in
+// eleList (searched forward), each from the file of its kind in kindList,
+// appending the records to `out` in the order of `wanted`.
+int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleList,
+                    const CArray<int, int>& kindList, const CArray<int, int>& wanted);
+
+// Deletes every record of `recs` and empties it.
+void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
+
+}  // namespace chkrsl

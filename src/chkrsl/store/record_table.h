@@ -1,0 +1,33 @@
+// The one table that maps the type code of a result-file entry to the record
+// class created for it and to the number of body bytes the entry takes.
+#pragma once
+
+#include <cstdint>
+
+class CHKRsl;
+
+namespace chkrsl {
+
+// What the scanner needs to know of an entry's type code.
+struct RecordKind {
+  // Creates an empty record of the class; null while the class is not built.
+  CHKRsl* (*create)();
+  // Body bytes after the 12-byte header, as reading the entry consumes
+  // them; null for the codes whose body starts with its own length word.
+  int64_t (*bodyBytes)(int eleType, int secType, bool energy);
+};
+
+// Kind of a type code as stored in the file. -6 and -8 are the energy-
+// dissipating members of codes 6 and 8; every code the table does not list
+// is read as a concrete-filled record.
+const RecordKind& RecordKindOf(int storedTypeCode);
+
+// The element type code kept in memory for a stored code (its absolute
+// value); false for a code that has none (INT32_MIN).
+bool StoredCodeToEleType(int storedTypeCode, int& eleType);
+
+// Body bytes of an entry with this stored type code and section type, or -1
+// when the body carries its own length word.
+int64_t EntryBodyBytes(int storedTypeCode, int secType);
+
+}  // namespace chkrsl
