@@ -44,6 +44,14 @@ int64_t BytesLeft(std::FILE* f) {
   return size > pos ? size - pos : 0;
 }
 
+bool PositionWithinFile(std::FILE* f) {
+  if (!f) return false;
+  CHKRSL_STAT_T st;
+  if (CHKRSL_FSTAT(CHKRSL_FILENO(f), &st) != 0) return false;
+  const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
+  return pos >= 0 && pos <= static_cast<int64_t>(st.st_size);
+}
+
 bool SkipForward(std::FILE* f, int64_t n) {
   if (n < 0) return false;
   if (n == 0) return true;

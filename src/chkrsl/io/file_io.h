@@ -26,6 +26,10 @@ bool ReadI32(std::FILE* f, int32_t& out);
 // file's size or position cannot be known.
 int64_t BytesLeft(std::FILE* f);
 
+// Whether the position is not beyond the end of the file (a seek may go
+// past it).
+bool PositionWithinFile(std::FILE* f);
+
 // Moves forward by n bytes. False, without moving, when n is negative or
 // larger than what is left of the file.
 bool SkipForward(std::FILE* f, int64_t n);

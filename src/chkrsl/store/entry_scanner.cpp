@@ -61,6 +61,23 @@ std::FILE* OpenProjectFile(const char* ext) {
   return std::fopen(path, "rb");
 }
 
+bool WalkEntryHeaders(std::FILE* f, const std::function<void(const EntryHeader&)>& visit) {
+  ResultFile rf;
+  rf.file = f;
+  if (!rf.ReadCount()) return false;
+  for (int i = 0; i < rf.count; ++i) {
+    uint8_t head[12];
+    if (!io::ReadExact(f, head, sizeof head)) return false;
+    EntryHeader h;
+    h.eleNo = io::DecodeFixed32(head);
+    h.storedCode = io::DecodeFixed32(head + 4);
+    h.secType = io::DecodeFixed32(head + 8);
+    if (!SkipBody(f, h.storedCode, h.secType) || !io::PositionWithinFile(f)) return false;
+    visit(h);
+  }
+  return true;
+}
+
 int ReadEleRslEntry(CHKRsl*& rec, ResultFile& rf, int eleNo, int expectedSecType) {
   if (!rf.file) return 0;
   std::FILE* f = rf.file;
