@@ -44,8 +44,9 @@ bool ExampleProject::Write() const {
 
   std::map<std::string, std::vector<const Element*>> byFile;
   for (const Element* e : sorted) byFile[e->resultFile].push_back(e);
-  for (const auto& [ext, entries] : byFile) {
-    ok = WriteFile(ext, [&](std::FILE* f) {
+  for (const auto& file : byFile) {
+    const std::vector<const Element*>& entries = file.second;
+    ok = WriteFile(file.first, [&](std::FILE* f) {
            chkrsl::io::ByteWriter w;
            w.I32(static_cast<int32_t>(entries.size()));
            if (!chkrsl::io::WriteBytes(f, w)) return false;

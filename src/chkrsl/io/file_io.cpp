@@ -60,6 +60,19 @@ bool SkipForward(std::FILE* f, int64_t n) {
   return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0;
 }
 
+bool PassOver(std::FILE* f, int64_t n) {
+  constexpr int64_t kReadThrough = 64 * 1024;
+  if (n < 0) return false;
+  if (n > kReadThrough) return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0 && PositionWithinFile(f);
+  uint8_t scratch[4096];
+  while (n > 0) {
+    const size_t chunk = static_cast<size_t>(n < 4096 ? n : 4096);
+    if (!ReadExact(f, scratch, chunk)) return false;
+    n -= static_cast<int64_t>(chunk);
+  }
+  return true;
+}
+
 bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes) {
   if (count < 0) return false;
   if (count == 0) return true;

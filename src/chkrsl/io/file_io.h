@@ -34,6 +34,12 @@ bool PositionWithinFile(std::FILE* f);
 // larger than what is left of the file.
 bool SkipForward(std::FILE* f, int64_t n);
 
+// Passes over n bytes that are expected to be in the file. Small spans are
+// read through the stream's buffer, which costs no system call, larger ones
+// are seeked over. False when n is negative or the file ends first (for a
+// seek: when the new position lies beyond the end).
+bool PassOver(std::FILE* f, int64_t n);
+
 // Whether `count` items of at least `itemBytes` bytes each can still be in
 // the file. Negative counts never fit.
 bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes);
