@@ -1,0 +1,3 @@
+list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/steel_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_section_test.cpp)

@@ -1,0 +1,3 @@
+list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/element_readers_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/record_table_test.cpp)
