@@ -96,7 +96,9 @@ int TypeCodeToKeep(int32_t stored) {
 
 void WriteEntry(ResultOutputs& outputs, const FileCodeEntry& e, CHKRsl* rec) {
   const int slot = SlotOfCode(e.fileCode);
-  if (slot < 0 || !rec) return;  // passed over: written nowhere, counted nowhere
+  // Passed over, written nowhere and counted nowhere: an unknown file code,
+  // a missing record, or a type code that has no positive value.
+  if (slot < 0 || !rec || e.typeCode == INT_MIN) return;
   io::OutputFile* out = outputs.Get(slot);
   if (!out) return;
   outputs.Count(slot);
