@@ -27,7 +27,35 @@ bool WriteFile(const std::string& ext, const std::function<bool(std::FILE*)>& bo
   return std::fclose(f) == 0 && ok;
 }
 
+constexpr int kNoFileCode = -1;
+
+// The "CHKFF" file code whose result file is `name`.
+int FileCodeOf(const std::string& name) {
+  for (int code : {1, 2, 3, 5, 6, 7, 8, 10, 25, 26, 28, 30}) {
+    const char* file = chkrsl::ResultFileOfCode(code);
+    if (file && name == file) return code;
+  }
+  return kNoFileCode;
+}
+
 }  // namespace
+
+bool ExampleProject::WriteThroughFileCodes(const std::vector<const Element*>& elements) {
+  if (elements.empty()) return true;
+  const bool ok = WriteFile("CHKFF", [&](std::FILE* f) {
+    chkrsl::io::ByteWriter w;
+    w.I32(static_cast<int32_t>(elements.size()));
+    for (const Element* e : elements) {
+      w.I32(e->rec->eleNo).I32(FileCodeOf(e->resultFile)).I32(e->rec->eleType);
+    }
+    return chkrsl::io::WriteBytes(f, w);
+  });
+  if (!ok) return false;
+  CTypedPtrArray<CPtrArray, CHKRsl*> recs;
+  for (const Element* e : elements) recs.Add(e->rec);
+  WriteCHKResult(recs);
+  return true;
+}
 
 bool ExampleProject::Write() const {
   std::vector<const Element*> sorted;
@@ -42,8 +70,18 @@ bool ExampleProject::Write() const {
     return chkrsl::io::WriteBytes(f, w);
   });
 
+  // Files the result writer serves are written through "CHKFF" and
+  // WriteCHKResult, the others directly.
+  std::vector<const Element*> throughWriter;
   std::map<std::string, std::vector<const Element*>> byFile;
-  for (const Element* e : sorted) byFile[e->resultFile].push_back(e);
+  for (const Element* e : sorted) {
+    if (FileCodeOf(e->resultFile) != kNoFileCode) {
+      throughWriter.push_back(e);
+    } else {
+      byFile[e->resultFile].push_back(e);
+    }
+  }
+  ok = WriteThroughFileCodes(throughWriter) && ok;
   for (const auto& file : byFile) {
     const std::vector<const Element*>& entries = file.second;
     ok = WriteFile(file.first, [&](std::FILE* f) {

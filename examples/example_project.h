@@ -23,7 +23,9 @@ class ExampleProject {
   void Add(int structureKind, const std::string& resultFile, CHKRsl* rec);
 
   // Writes "CHKTT" and every result file, entries in ascending element
-  // number, and sets each element's section type in the document.
+  // number, and sets each element's section type in the document. The
+  // result files that have a "CHKFF" file code are written by
+  // WriteCHKResult from a "CHKFF" made here.
   bool Write() const;
 
  private:
@@ -32,6 +34,8 @@ class ExampleProject {
     std::string resultFile;
     CHKRsl* rec;
   };
+  static bool WriteThroughFileCodes(const std::vector<const Element*>& elements);
+
   std::vector<Element> elements_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "chkrsl/chkrsl.h"
 #include "example_project.h"
+#include "steel_family_example.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
   example::ExampleProject project;
   example::AddSteelExample(project);
+  example::AddSteelFamilyExample(project);
   if (!project.Write()) {
     std::fprintf(stderr, "could not write the example project into %s\n", argv[1]);
     return 1;

@@ -10,10 +10,16 @@
 
 #include "chkrsl/io/coding.h"
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/output_file.h"
 
 #include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/records/composite.h"
+#include "chkrsl/records/eff_area.h"
 #include "chkrsl/records/energy.h"
+#include "chkrsl/records/lszd.h"
+#include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"
+#include "chkrsl/records/steel_family.h"
 #include "chkrsl/records/user_section.h"
 
 #include "chkrsl/store/element_readers.h"
@@ -21,3 +27,4 @@
 #include "chkrsl/store/messages.h"
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
+#include "chkrsl/store/result_writer.h"

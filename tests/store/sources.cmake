@@ -1,3 +1,4 @@
 list(APPEND CHKRSL_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/element_readers_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/record_table_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/record_table_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/result_writer_test.cpp)

@@ -39,3 +39,52 @@ TEST_F(ToolCommands, ShowsOneRecordWholeAndReportsAMissingOne) {
 }
 
 }  // namespace
+
+namespace {
+
+class ToolFamilyRecords : public chkrsl_test::ProjectTest {
+ protected:
+  void SetUp() override {
+    ProjectTest::SetUp();
+    ASSERT_TRUE(chkrsl_cli::OpenProjectPath(std::string(CHKRSL_EXAMPLE_DIR) + "/example"));
+    chkrsl_cli::AdoptStoredSections();
+  }
+};
+
+// The steel-family members of the example were written by WriteCHKResult;
+// each reads back as its class.
+TEST_F(ToolFamilyRecords, ListsEveryKindUnderItsClass) {
+  std::ostringstream out;
+  EXPECT_EQ(chkrsl_cli::ListResults(out), 0);
+  const std::string text = out.str();
+  for (const char* row : {"    101     2  DataForLightSteel            1",
+                          "    103     5  DataForGrid                  2",
+                          "    105    10  DataForPoleTower             3",
+                          "    106     7  DataForAluminiumAlloy        1",
+                          "    108     8  DataForHighBuild             1",
+                          "    110     2  DataForOpenTruss             1",
+                          "    111     2  DataForConcreteComposite     1",
+                          "    114     2  DataForConcreteInside        3"}) {
+    EXPECT_NE(text.find(row), std::string::npos) << row << "\n" << text;
+  }
+  EXPECT_TRUE(alerts.empty());
+}
+
+TEST_F(ToolFamilyRecords, ShowsTheOwnFieldsOfEachKind) {
+  const std::pair<int, const char*> shown[] = {
+      {101, "  nLight[0..6] ="},
+      {108, "== energy-dissipation record =="},
+      {110, "  section[4].plate[9].dPlate[8..10] ="},
+      {112, "  nIn[0..2] ="},
+  };
+  for (const auto& [ele, line] : shown) {
+    std::ostringstream out;
+    EXPECT_EQ(chkrsl_cli::ShowElement(ele, out), 0);
+    EXPECT_NE(out.str().find(line), std::string::npos) << ele;
+  }
+  std::ostringstream shortTube;
+  EXPECT_EQ(chkrsl_cli::ShowElement(113, shortTube), 0);
+  EXPECT_EQ(shortTube.str().find("nIn"), std::string::npos);  // not stored without section type 32
+}
+
+}  // namespace

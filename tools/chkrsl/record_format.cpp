@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "chkrsl/chkrsl.h"
+#include "family_format.h"
 
 namespace chkrsl_cli {
 namespace {
@@ -72,6 +73,7 @@ void DescribeSteel(const DataForSteel& rec, FieldPrinter& p) {
 }  // namespace
 
 std::string RecordClassName(const CHKRsl& rec) {
+  if (const char* family = FamilyClassName(rec)) return family;
   if (dynamic_cast<const DataForSteel*>(&rec)) return "DataForSteel";
   if (dynamic_cast<const DataForSteelBase*>(&rec)) return "DataForSteelBase";
   return "CHKRsl";
@@ -99,6 +101,7 @@ void DescribeRecord(const CHKRsl& rec, std::ostream& os) {
     DescribeSteel(*s, p);
     if (s->pEnergy) DescribeEnergy(*s->pEnergy, p);
   }
+  DescribeFamilyFields(rec, p);
 }
 
 void FieldPrinter::Section(const std::string& title) { os_ << "== " << title << " ==\n"; }

@@ -1,2 +1,3 @@
 list(APPEND CHKRSL_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/file_io.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/file_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/output_file.cpp)

@@ -2,78 +2,45 @@
 
 #include <climits>
 
+#include "chkrsl/records/composite.h"
+#include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"
+#include "chkrsl/records/steel_family.h"
 
 namespace chkrsl {
 namespace {
-
-// Own-block sizes of the steel-family classes that are not built yet; their
-// codes can be passed over but not read. Each moves into its class when the
-// class joins the table.
-constexpr int64_t kLightSteelOwnBytes = 180;
-constexpr int64_t kGridOwnBytes = 204;
-constexpr int64_t kPoleTowerOwnBytes = 196;
-constexpr int64_t kAluminiumOwnBytes = 24;
-constexpr int64_t kOpenTrussOwnBytes = 6567;
-constexpr int64_t kCompositeOwnBytes = 216;
-constexpr int64_t kConcreteInsideOwnBytes = 32;
-constexpr int64_t kConcreteInsideTailBytes = 180;  // section type 32 only
 
 template <class T>
 CHKRsl* Create() {
   return new T;
 }
 
-int64_t SteelBytes(int eleType, int secType, bool energy) {
-  return DataForSteel::BodyBytes(eleType, secType, energy);
-}
-int64_t LightSteelBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kLightSteelOwnBytes;
-}
-int64_t GridBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kGridOwnBytes;
-}
-int64_t PoleTowerBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kPoleTowerOwnBytes;
-}
-int64_t AluminiumBytes(int eleType, int secType, bool energy) {
-  return DataForSteel::BodyBytes(eleType, secType, energy) + kAluminiumOwnBytes;
-}
-int64_t OpenTrussBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kOpenTrussOwnBytes;
-}
-int64_t CompositeBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kCompositeOwnBytes;
-}
-int64_t ConcreteInsideBytes(int eleType, int secType, bool) {
-  return DataForSteelBase::BaseBodyBytes(eleType, secType) + kConcreteInsideOwnBytes +
-         (secType == 32 ? kConcreteInsideTailBytes : 0);
-}
-
-const RecordKind kSteel{Create<DataForSteel>, SteelBytes};
-const RecordKind kHighBuild{nullptr, SteelBytes};
-const RecordKind kLightSteel{nullptr, LightSteelBytes};
-const RecordKind kGrid{nullptr, GridBytes};
-const RecordKind kPoleTower{nullptr, PoleTowerBytes};
-const RecordKind kAluminium{nullptr, AluminiumBytes};
-const RecordKind kOpenTruss{nullptr, OpenTrussBytes};
+const RecordKind kSteel{Create<DataForSteel>, DataForSteel::BodyBytes};
+const RecordKind kHighBuild{Create<DataForHighBuild>, DataForHighBuild::BodyBytes};
+const RecordKind kLightSteel{Create<DataForLightSteel>, DataForLightSteel::BodyBytes};
+const RecordKind kGrid{Create<DataForGrid>, DataForGrid::BodyBytes};
+const RecordKind kPoleTower{Create<DataForPoleTower>, DataForPoleTower::BodyBytes};
+const RecordKind kAluminium{Create<DataForAluminiumAlloy>, DataForAluminiumAlloy::BodyBytes};
+const RecordKind kOpenTruss{Create<DataForOpenTruss>, DataForOpenTruss::BodyBytes};
 const RecordKind kConcrete{nullptr, nullptr};
-const RecordKind kComposite{nullptr, CompositeBytes};
-const RecordKind kConcreteInside{nullptr, ConcreteInsideBytes};
+const RecordKind kComposite{Create<DataForConcreteComposite>, DataForConcreteComposite::BodyBytes};
+const RecordKind kConcreteInside{Create<DataForConcreteInside>, DataForConcreteInside::BodyBytes};
 
 }  // namespace
 
+// A steel-family record of member kind 6 stores its code negated, whatever
+// its class; the negated code names the same class as the positive one.
 const RecordKind& RecordKindOf(int code) {
   switch (code) {
-    case 1: case 4: return kLightSteel;
-    case 2: case 6: case -6: return kSteel;
+    case 1: case 4: case -1: case -4: return kLightSteel;
+    case 2: case 6: case -2: case -6: return kSteel;
     case 8: case -8: return kHighBuild;
-    case 3: case 10: return kPoleTower;
-    case 5: return kGrid;
-    case 7: return kAluminium;
-    case 9: return kOpenTruss;
+    case 3: case 10: case -3: case -10: return kPoleTower;
+    case 5: case -5: return kGrid;
+    case 7: case -7: return kAluminium;
+    case 9: case -9: return kOpenTruss;
     case 11: case 18: return kConcrete;
-    case 76: case 78: return kComposite;
+    case 76: case 78: case -76: case -78: return kComposite;
     default: return kConcreteInside;  // 216, 218, 226, 228, 316, 318 and any other
   }
 }
@@ -88,8 +55,9 @@ int64_t EntryBodyBytes(int code, int secType) {
   const RecordKind& kind = RecordKindOf(code);
   int eleType = 0;
   if (!kind.bodyBytes || !StoredCodeToEleType(code, eleType)) return -1;
-  // Only -6 and -8 mark an energy record; other negative codes are unknown.
-  const bool energy = code == -6 || code == -8;
+  // A negated code marks member kind 6; the classes derived from
+  // DataForSteel then carry an energy record.
+  const bool energy = code < 0;
   return kind.bodyBytes(eleType, secType, energy);
 }
 

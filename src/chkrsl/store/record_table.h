@@ -17,9 +17,10 @@ struct RecordKind {
   int64_t (*bodyBytes)(int eleType, int secType, bool energy);
 };
 
-// Kind of a type code as stored in the file. -6 and -8 are the energy-
-// dissipating members of codes 6 and 8; every code the table does not list
-// is read as a concrete-filled record.
+// Kind of a type code as stored in the file. A negated steel-family code
+// (-6 and -8 above all) is an energy-dissipating member of the class of
+// the positive code; every code the table does not list is read as a
+// concrete-filled record.
 const RecordKind& RecordKindOf(int storedTypeCode);
 
 // The element type code kept in memory for a stored code (its absolute

@@ -1,0 +1,60 @@
+// Effective-area data of the aluminium-alloy check: per element five lists
+// of items of five doubles, kept in the project file "EFFAL" (an int32
+// entry count, then the entries in ascending element number).
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+#include "chkrsl/platform/afx.h"
+
+struct EffAreaItem {
+  static constexpr size_t kEncodedBytes = 40;
+  double val[5] = {};
+};
+
+class DataForEffArea {
+ public:
+  static constexpr int kLists = 5;
+  static constexpr size_t kKeyBytes = 8;     // eleNo, dataLength
+  static constexpr size_t kFixedBytes = 21;  // bEff and the five counts
+
+  DataForEffArea() = default;
+  // Copies get their own items.
+  DataForEffArea(const DataForEffArea& src);
+  DataForEffArea& operator=(const DataForEffArea& src);
+  // Deletes every item of the five lists.
+  ~DataForEffArea();
+
+  // Sets dataLength and writes the whole entry. List k is written with
+  // effCount[k] items, or with as many as it holds when it holds fewer.
+  void WriteEffArea(std::FILE* f);
+  // Reads an entry from its bEff field on (the caller has read eleNo and
+  // dataLength), replacing the lists. False when a count is negative or the
+  // file does not hold the items it declares; the lists are then left
+  // holding the items read so far.
+  bool ReadEffArea(std::FILE* f);
+
+  // Item i of list k.
+  EffAreaItem* Item(int k, INT_PTR i) const { return static_cast<EffAreaItem*>(effList[k][i]); }
+
+  int eleNo = 0;
+  int dataLength = 0;  // bytes of the entry after this field
+  unsigned char bEff = 0;
+  int effCount[kLists] = {};
+  CPtrArray effList[kLists];  // owned EffAreaItem pointers
+
+ private:
+  void DeleteItems();
+  void CopyItemsFrom(const DataForEffArea& src);
+  int WrittenCount(int k) const;
+};
+
+// Finds the entry of eleNo in "EFFAL". 1 with a new record (the caller's)
+// in `out`; 0 with `out` unchanged when the element has no whole entry or
+// the file is corrupt; 0 after "单元未验算!" when the file is missing.
+int ReadEffectiveArea(int eleNo, DataForEffArea*& out);
+
+// Writes "EFFAL" from `recs`, which must be in ascending element number.
+// Does nothing when the file has no path or cannot be created.
+void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs);

@@ -1,0 +1,154 @@
+#include "chkrsl/store/result_writer.h"
+
+#include <climits>
+
+#include "chkrsl/io/file_io.h"
+#include "chkrsl/io/output_file.h"
+#include "chkrsl/platform/acad.h"
+#include "chkrsl/platform/qmbaseform.h"
+#include "chkrsl/store/entry_scanner.h"
+#include "chkrsl/store/messages.h"
+
+namespace chkrsl {
+namespace {
+
+constexpr int kNoFileCode = -1;
+constexpr int kCountOnlyCode = 1;  // "CHKLT": counted, no record written
+
+struct FileOfCode {
+  int code;
+  const char* name;
+};
+
+// In the order the files are finished and closed.
+constexpr FileOfCode kFilesOfCodes[] = {
+    {1, "CHKLT"},    {2, "CHKCM"},    {5, "CHKGS"},    {6, "CHKST"},
+    {7, "CHKAL"},    {8, "CHKHB"},    {10, "CHKPT"},   {3, "CHKCT"},
+    {25, "CHKGS_N"}, {26, "CHKST_N"}, {28, "CHKHB_N"}, {30, "CHKPT_N"},
+};
+constexpr int kFileCount = sizeof kFilesOfCodes / sizeof kFilesOfCodes[0];
+
+int SlotOfCode(int code) {
+  for (int i = 0; i < kFileCount; ++i) {
+    if (kFilesOfCodes[i].code == code) return i;
+  }
+  return -1;
+}
+
+std::string ProjectPath(const char* ext) {
+  char path[kProjPathBufferSize];
+  if (GetProjFileName(path, ext, true, true, false, 0) != 1) return std::string();
+  return path;
+}
+
+// The result files of one call, each opened on first use.
+class ResultOutputs {
+ public:
+  // The open file of a slot, opening it with a provisional count of 0 on
+  // first use; null when it cannot be created.
+  io::OutputFile* Get(int slot) {
+    io::OutputFile& out = files_[slot];
+    if (!tried_[slot]) {
+      tried_[slot] = true;
+      const std::string path = ProjectPath(kFilesOfCodes[slot].name);
+      if (!path.empty() && out.Open(path)) out.WriteCount(0);
+      else failed_ = true;
+    }
+    return out.IsOpen() ? &out : nullptr;
+  }
+
+  void Count(int slot) { ++counts_[slot]; }
+
+  // Finishes the files in the order of the table; true when all of them,
+  // and every file tried, were written.
+  bool FinishAll() {
+    for (int i = 0; i < kFileCount; ++i) {
+      if (files_[i].IsOpen() && !files_[i].Finish(counts_[i])) failed_ = true;
+    }
+    return !failed_;
+  }
+
+ private:
+  io::OutputFile files_[kFileCount];
+  int32_t counts_[kFileCount] = {};
+  bool tried_[kFileCount] = {};
+  bool failed_ = false;
+};
+
+struct FileCodeEntry {
+  int32_t eleNo = 0;
+  int32_t fileCode = 0;
+  int32_t typeCode = 0;
+};
+
+bool ReadFileCodeEntry(std::FILE* f, FileCodeEntry& e) {
+  io::FileBlock<12> block(f);
+  io::ByteReader r = block.reader();
+  r.I32(e.eleNo).I32(e.fileCode).I32(e.typeCode);
+  return r.ok();
+}
+
+// Element type codes are kept positive in memory; the record negates its
+// code itself when it is an energy-dissipating member.
+int TypeCodeToKeep(int32_t stored) {
+  return stored < 0 && stored != INT_MIN ? -stored : stored;
+}
+
+void WriteEntry(ResultOutputs& outputs, const FileCodeEntry& e, CHKRsl* rec) {
+  const int slot = SlotOfCode(e.fileCode);
+  // Passed over, written nowhere and counted nowhere: an unknown file code,
+  // a missing record, or a type code that has no positive value.
+  if (slot < 0 || !rec || e.typeCode == INT_MIN) return;
+  io::OutputFile* out = outputs.Get(slot);
+  if (!out) return;
+  outputs.Count(slot);
+  if (e.fileCode == kCountOnlyCode || out->Failed()) return;
+  rec->eleType = TypeCodeToKeep(e.typeCode);
+  rec->WriteToCHK(out->stream());
+  out->CheckStream();
+}
+
+}  // namespace
+
+const char* ResultFileOfCode(int fileCode) {
+  const int slot = SlotOfCode(fileCode);
+  return slot < 0 ? nullptr : kFilesOfCodes[slot].name;
+}
+
+}  // namespace chkrsl
+
+void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
+  std::FILE* table = chkrsl::OpenProjectFile("CHKFF");
+  if (!table) return;
+  int32_t n = 0;
+  chkrsl::io::ReadI32(table, n);
+  chkrsl::ResultOutputs outputs;
+  chkrsl::FileCodeEntry e;
+  for (int32_t i = 0; i < n && i < recs.GetSize(); ++i) {
+    if (!chkrsl::ReadFileCodeEntry(table, e)) break;
+    if (e.fileCode == chkrsl::kNoFileCode) continue;
+    chkrsl::WriteEntry(outputs, e, recs[i]);
+  }
+  const bool ok = outputs.FinishAll();
+  std::fclose(table);
+  if (!ok) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
+}
+
+void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
+  const std::string path = chkrsl::ProjectPath("CHKCW");
+  if (path.empty()) return;
+  chkrsl::io::OutputFile out;
+  bool ok = out.Open(path);
+  if (ok) {
+    int32_t written = 0;
+    out.WriteCount(0);
+    for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
+      if (!recs[i]) continue;
+      recs[i]->WriteToCHK(out.stream());
+      out.CheckStream();
+      ++written;
+    }
+    ok = out.Finish(written);
+  }
+  if (!ok) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "support/project_fixture.h"
+
+namespace {
+
+using chkrsl_test::Bytes;
+using chkrsl_test::GetF64;
+using chkrsl_test::GetI32;
+using chkrsl_test::PutI32;
+
+const char kNotChecked[] = "单元未验算!";
+
+// A record of element eleNo with counts[k] items in list k; item values
+// encode element, list and position.
+DataForEffArea* MakeRecord(int eleNo, std::initializer_list<int> counts) {
+  auto* r = new DataForEffArea;
+  r->eleNo = eleNo;
+  r->bEff = 0xA5;
+  int k = 0;
+  for (int n : counts) {
+    r->effCount[k] = n;
+    for (int i = 0; i < n; ++i) {
+      auto* item = new EffAreaItem;
+      for (int v = 0; v < 5; ++v) item->val[v] = eleNo * 100 + k * 10 + i + v * 0.125;
+      r->effList[k].Add(item);
+    }
+    ++k;
+  }
+  return r;
+}
+
+class EffArea : public chkrsl_test::ProjectTest {
+ protected:
+  void TearDown() override {
+    for (INT_PTR i = 0; i < recs.GetSize(); ++i) delete recs[i];
+    ProjectTest::TearDown();
+  }
+  void WriteElements(std::initializer_list<int> eleNos) {
+    for (int e : eleNos) recs.Add(MakeRecord(e, {1, 0, 2, 0, e % 3}));
+    WriteAlEffArea(recs);
+  }
+  CTypedPtrArray<CPtrArray, DataForEffArea*> recs;
+};
+
+TEST_F(EffArea, EntryLayoutAndLengthWord) {
+  recs.Add(MakeRecord(7, {2, 0, 1, 0, 0}));
+  WriteAlEffArea(recs);
+  const Bytes file = ReadProjectFile("EFFAL");
+  ASSERT_EQ(file.size(), 4u + 149u);
+  EXPECT_EQ(GetI32(file, 0), 1);
+  EXPECT_EQ(GetI32(file, 4), 7);
+  EXPECT_EQ(GetI32(file, 8), 141);
+  EXPECT_EQ(recs[0]->dataLength, 141);
+  EXPECT_EQ(file[12], 0xA5);
+  EXPECT_EQ(GetI32(file, 13), 2);
+  EXPECT_EQ(GetF64(file, 17 + 40 + 32), recs[0]->Item(0, 1)->val[4]);
+  EXPECT_EQ(GetI32(file, 97), 0);
+  EXPECT_EQ(GetI32(file, 101), 1);
+  EXPECT_EQ(GetF64(file, 105), recs[0]->Item(2, 0)->val[0]);
+}
+
+TEST_F(EffArea, ForwardSearchFindsOnlyTheAskedElement) {
+  WriteElements({3, 5, 9});
+  DataForEffArea* got = nullptr;
+  ASSERT_EQ(ReadEffectiveArea(5, got), 1);
+  std::unique_ptr<DataForEffArea> owned(got);
+  EXPECT_EQ(got->eleNo, 5);
+  EXPECT_EQ(got->bEff, 0xA5);
+  EXPECT_EQ(got->dataLength, 21 + 40 * 5);
+  for (int k = 0; k < 5; ++k) {
+    ASSERT_EQ(got->effList[k].GetSize(), recs[1]->effCount[k]);
+    EXPECT_EQ(got->effCount[k], recs[1]->effCount[k]);
+    for (int i = 0; i < got->effCount[k]; ++i) {
+      for (int v = 0; v < 5; ++v) EXPECT_EQ(got->Item(k, i)->val[v], recs[1]->Item(k, i)->val[v]);
+    }
+  }
+
+  DataForEffArea* untouched = got;
+  EXPECT_EQ(ReadEffectiveArea(4, untouched), 0);
+  EXPECT_EQ(ReadEffectiveArea(12, untouched), 0);
+  EXPECT_EQ(untouched, got);
+  EXPECT_TRUE(alerts.empty());
+
+  // Only the declared entries are looked at.
+  Bytes file = ReadProjectFile("EFFAL");
+  chkrsl_test::PutI32(file, 12);
+  WriteProjectFile("EFFAL", file);
+  EXPECT_EQ(ReadEffectiveArea(12, untouched), 0);
+
+  chkrsl::host::CloseProject();
+  EXPECT_EQ(ReadEffectiveArea(5, untouched), 0);
+  EXPECT_EQ(alerts, std::vector<std::string>{kNotChecked});
+}
+
+TEST_F(EffArea, CorruptCountsAndTruncatedEntriesGiveNoRecord) {
+  WriteElements({3, 5});
+  const Bytes good = ReadProjectFile("EFFAL");
+  DataForEffArea* got = nullptr;
+  for (int32_t n : {-1, INT32_MAX}) {
+    Bytes b = good;
+    chkrsl::io::EncodeFixed32(b.data(), n);
+    WriteProjectFile("EFFAL", b);
+    EXPECT_EQ(ReadEffectiveArea(3, got), 0) << n;
+  }
+  const size_t secondCounts = 4 + (8 + 21 + 3 * 40) + 9;
+  for (int32_t count : {-2, 1 << 28}) {
+    Bytes b = good;
+    chkrsl::io::EncodeFixed32(b.data() + secondCounts, count);
+    WriteProjectFile("EFFAL", b);
+    EXPECT_EQ(ReadEffectiveArea(5, got), 0) << count;
+  }
+  WriteProjectFile("EFFAL", Bytes(good.begin(), good.end() - 1));
+  EXPECT_EQ(ReadEffectiveArea(5, got), 0);
+  EXPECT_EQ(got, nullptr);
+  EXPECT_TRUE(alerts.empty());
+}
+
+TEST(EffAreaRecord, CopiesOwnTheirItemsAndCountsBeyondTheListAreNotWritten) {
+  std::unique_ptr<DataForEffArea> src(MakeRecord(2, {1, 3}));
+  DataForEffArea copy(*src);
+  DataForEffArea assigned;
+  assigned = *src;
+  const double last = src->Item(1, 2)->val[4];
+  src.reset();
+  EXPECT_EQ(copy.Item(1, 2)->val[4], last);
+  EXPECT_EQ(assigned.Item(1, 2)->val[4], last);
+
+  copy.effCount[0] = 50;  // holds 1
+  copy.effCount[2] = -4;
+  const Bytes b = chkrsl_test::CaptureWrites([&](std::FILE* f) { copy.WriteEffArea(f); });
+  EXPECT_EQ(b.size(), 8u + 21u + 4 * 40u);
+  EXPECT_EQ(GetI32(b, 9), 1);
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <memory>
+#include <tuple>
+#include <vector>
+
+#include "support/project_fixture.h"
+
+namespace {
+
+using chkrsl_test::Bytes;
+using chkrsl_test::GetI32;
+using chkrsl_test::PutI32;
+using chkrsl_test::WrittenBytes;
+
+const char kWriteError[] = "写文件时发生错误!";
+
+class ResultWriter : public chkrsl_test::ProjectTest {
+ protected:
+  using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
+  struct Code {
+    int eleNo, fileCode, typeCode;
+  };
+
+  void TearDown() override {
+    chkrsl::DeleteAllRecords(recs);
+    ProjectTest::TearDown();
+  }
+
+  DataForSteel* AddSteel(int eleNo, int secType) {
+    auto* r = new DataForSteel;
+    r->eleNo = eleNo;
+    r->eleType = 2;
+    r->secType = secType;
+    r->dSteel[0] = eleNo * 1.5;
+    if (JudgeSecCate(secType) == 2) r->pSec = new DataForNewSec;
+    if (JudgeSecCate(secType) == 3) r->pSec = new DataForLts;
+    doc().SetElementSecType(eleNo, secType);
+    recs.Add(r);
+    return r;
+  }
+
+  void WriteCodes(const std::vector<Code>& codes, int n = -1) {
+    Bytes b;
+    PutI32(b, n < 0 ? static_cast<int>(codes.size()) : n);
+    for (const Code& c : codes) {
+      PutI32(b, c.eleNo);
+      PutI32(b, c.fileCode);
+      PutI32(b, c.typeCode);
+    }
+    WriteProjectFile("CHKFF", b);
+  }
+
+  // A result file of `count` followed by the entries of records `which`.
+  Bytes ResultOf(std::initializer_list<int> which) {
+    Bytes b;
+    PutI32(b, static_cast<int>(which.size()));
+    for (int i : which) {
+      const Bytes e = WrittenBytes(*recs[i]);
+      b.insert(b.end(), e.begin(), e.end());
+    }
+    return b;
+  }
+
+  bool Exists(const char* ext) {
+    struct stat st;
+    return stat(PathOf(ext).c_str(), &st) == 0;
+  }
+
+  Records recs;
+};
+
+TEST_F(ResultWriter, FileCodesChooseTheFileAndTheStoredTypeCode) {
+  AddSteel(1, 35);
+  DataForSteel* damper = AddSteel(2, 26);
+  damper->memberKind = 6;
+  damper->pEnergy = new DataForEnergyConsume;
+  AddSteel(3, 1);
+  WriteCodes({{1, 26, 6}, {2, 26, 6}, {3, 6, 6}});
+  WriteCHKResult(recs);
+
+  EXPECT_EQ(recs[0]->eleType, 6);
+  EXPECT_EQ(ReadProjectFile("CHKST_N"), ResultOf({0, 1}));
+  EXPECT_EQ(GetI32(ReadProjectFile("CHKST_N"), 4 + 743 + 800 + 4), -6);
+  EXPECT_EQ(ReadProjectFile("CHKST"), ResultOf({2}));
+  EXPECT_FALSE(Exists("CHKCM"));
+  EXPECT_TRUE(alerts.empty());
+
+  // What was written reads back when "CHKTT" lists the elements.
+  Bytes table;
+  PutI32(table, 3);
+  for (int e = 1; e <= 3; ++e) {
+    PutI32(table, e);
+    PutI32(table, 6);
+  }
+  WriteProjectFile("CHKTT", table);
+  Records back;
+  ASSERT_EQ(GetAllEleRsl(back), 1);
+  ASSERT_EQ(back.GetSize(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(WrittenBytes(*back[i]), WrittenBytes(*recs[i]));
+  chkrsl::DeleteAllRecords(back);
+}
+
+TEST_F(ResultWriter, EntriesWithoutFileOrRecordAreNeitherWrittenNorCounted) {
+  const Bytes stale = {9, 9, 9, 9, 1, 2, 3};
+  WriteProjectFile("CHKST", stale);
+  for (int e = 1; e <= 4; ++e) AddSteel(e, 1);
+
+  WriteCodes({});  // n = 0
+  WriteCHKResult(recs);
+  WriteCodes({{1, -1, 6}, {2, -1, 6}});
+  WriteCHKResult(recs);
+  EXPECT_EQ(ReadProjectFile("CHKST"), stale);
+
+  // Unknown code 4, count-only code 1, and two entries beyond the records.
+  WriteCodes({{1, 4, 6}, {2, 1, 6}, {3, 2, 6}, {4, 2, 6}, {5, 2, 6}, {6, 1, 6}});
+  recs.Add(nullptr);  // a slot without a record
+  WriteCHKResult(recs);
+  EXPECT_EQ(ReadProjectFile("CHKCM"), ResultOf({2, 3}));
+  EXPECT_EQ(ReadProjectFile("CHKLT"), Bytes({1, 0, 0, 0}));
+  EXPECT_EQ(recs[1]->eleType, 2);  // code 1 writes no record
+  EXPECT_EQ(ReadProjectFile("CHKST"), stale);
+  EXPECT_TRUE(alerts.empty());
+
+  // A table that declares more entries than it holds ends at its end.
+  WriteCodes({{1, 2, 6}}, 1000);
+  WriteCHKResult(recs);
+  EXPECT_EQ(ReadProjectFile("CHKCM"), ResultOf({0}));
+}
+
+TEST_F(ResultWriter, FileThatCannotBeCreatedIsReportedOnceAndOthersAreFinished) {
+  AddSteel(1, 1);
+  AddSteel(2, 35);
+  AddSteel(3, 36);
+  ASSERT_EQ(mkdir(PathOf("CHKST_N").c_str(), 0755), 0);
+  WriteCodes({{1, 6, 6}, {2, 26, 6}, {3, 26, 6}});
+  WriteCHKResult(recs);
+  EXPECT_EQ(alerts, std::vector<std::string>{kWriteError});
+  EXPECT_EQ(ReadProjectFile("CHKST"), ResultOf({0}));
+}
+
+// Runs `write` in a child process whose files may not grow beyond `limit`
+// bytes; returns the number of alerts it showed.
+int WithFileSizeLimit(rlim_t limit, const std::function<void()>& write,
+                      const std::vector<std::string>& alerts) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit rl = {limit, limit};
+    setrlimit(RLIMIT_FSIZE, &rl);
+    write();
+    _exit(static_cast<int>(alerts.size()));
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ResultWriter, WriteThatFailsLeavesTheUnfinishedFileWithCountZero) {
+  for (int e = 1; e <= 4; ++e) AddSteel(e, 1);
+  WriteCodes({{1, 2, 2}, {2, 6, 2}, {3, 6, 2}, {4, 6, 2}});
+  WriteProjectFile("CHKST", ResultOf({1, 2, 3}));  // stale results of an earlier run
+  const int shown = WithFileSizeLimit(1500, [&] { WriteCHKResult(recs); }, alerts);
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(ReadProjectFile("CHKCM"), ResultOf({0}));  // 747 bytes: finished
+  EXPECT_EQ(ReadProjectFile("CHKST"), Bytes({0, 0, 0, 0}));
+
+  CTypedPtrArray<CPtrArray, CHKRsl*> walls;
+  walls.Add(recs[1]);
+  walls.Add(recs[2]);
+  EXPECT_EQ(WithFileSizeLimit(1000, [&] { WriteCHKResult_Wall(walls); }, alerts), 1);
+  EXPECT_EQ(ReadProjectFile("CHKCW"), Bytes({0, 0, 0, 0}));
+}
+
+TEST_F(ResultWriter, WallWriterStoresEveryRecordInArrayOrder) {
+  AddSteel(5, 1);
+  AddSteel(2, 35);
+  WriteCHKResult_Wall(recs);
+  EXPECT_EQ(ReadProjectFile("CHKCW"), ResultOf({0, 1}));
+  ASSERT_EQ(mkdir((PathOf("CHKCW") + ".d").c_str(), 0755), 0);
+  std::remove(PathOf("CHKCW").c_str());
+  ASSERT_EQ(rename((PathOf("CHKCW") + ".d").c_str(), PathOf("CHKCW").c_str()), 0);
+  WriteCHKResult_Wall(recs);
+  EXPECT_EQ(alerts, std::vector<std::string>{kWriteError});
+}
+
+}  // namespace
