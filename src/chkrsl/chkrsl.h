@@ -12,9 +12,13 @@
 #include "chkrsl/io/file_io.h"
 
 #include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/records/concrete.h"
+#include "chkrsl/records/concrete_beam.h"
+#include "chkrsl/records/concrete_list.h"
 #include "chkrsl/records/energy.h"
 #include "chkrsl/records/steel.h"
 #include "chkrsl/records/user_section.h"
+#include "chkrsl/records/wall.h"
 
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_scanner.h"

@@ -1,5 +1,9 @@
 list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/chk_rsl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/concrete.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/concrete_beam.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/concrete_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/energy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/steel.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/user_section.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/user_section.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wall.cpp)

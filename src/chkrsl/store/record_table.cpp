@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "chkrsl/records/concrete.h"
 #include "chkrsl/records/steel.h"
 
 namespace chkrsl {
@@ -57,7 +58,7 @@ const RecordKind kGrid{nullptr, GridBytes};
 const RecordKind kPoleTower{nullptr, PoleTowerBytes};
 const RecordKind kAluminium{nullptr, AluminiumBytes};
 const RecordKind kOpenTruss{nullptr, OpenTrussBytes};
-const RecordKind kConcrete{nullptr, nullptr};
+const RecordKind kConcrete{Create<DataForConcreteBase>, nullptr};
 const RecordKind kComposite{nullptr, CompositeBytes};
 const RecordKind kConcreteInside{nullptr, ConcreteInsideBytes};
 
