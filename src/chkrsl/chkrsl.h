@@ -25,3 +25,4 @@
 #include "chkrsl/store/messages.h"
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
+#include "chkrsl/store/wall_readers.h"

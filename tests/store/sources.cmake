@@ -1,0 +1,3 @@
+list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/concrete_entries_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wall_readers_test.cpp)
