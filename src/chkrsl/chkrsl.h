@@ -5,6 +5,7 @@
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/platform/cstring.h"
+#include "chkrsl/platform/display_structs.h"
 #include "chkrsl/platform/gbk.h"
 #include "chkrsl/platform/qmbaseform.h"
 
@@ -26,3 +27,5 @@
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/wall_readers.h"
+
+#include "chkrsl/presentation/concrete_info.h"
