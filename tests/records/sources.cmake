@@ -1,2 +1,4 @@
 list(APPEND CHKRSL_TEST_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/concrete_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/concrete_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/steel_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_section_test.cpp)

@@ -44,12 +44,33 @@ int64_t BytesLeft(std::FILE* f) {
   return size > pos ? size - pos : 0;
 }
 
+bool PositionWithinFile(std::FILE* f) {
+  if (!f) return false;
+  CHKRSL_STAT_T st;
+  if (CHKRSL_FSTAT(CHKRSL_FILENO(f), &st) != 0) return false;
+  const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
+  return pos >= 0 && pos <= static_cast<int64_t>(st.st_size);
+}
+
 bool SkipForward(std::FILE* f, int64_t n) {
   if (n < 0) return false;
   if (n == 0) return true;
   const int64_t left = BytesLeft(f);
   if (left < n) return false;
   return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0;
+}
+
+bool PassOver(std::FILE* f, int64_t n) {
+  constexpr int64_t kReadThrough = 64 * 1024;
+  if (n < 0) return false;
+  if (n > kReadThrough) return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0 && PositionWithinFile(f);
+  uint8_t scratch[4096];
+  while (n > 0) {
+    const size_t chunk = static_cast<size_t>(n < 4096 ? n : 4096);
+    if (!ReadExact(f, scratch, chunk)) return false;
+    n -= static_cast<int64_t>(chunk);
+  }
+  return true;
 }
 
 bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes) {

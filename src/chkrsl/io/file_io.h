@@ -26,9 +26,19 @@ bool ReadI32(std::FILE* f, int32_t& out);
 // file's size or position cannot be known.
 int64_t BytesLeft(std::FILE* f);
 
+// Whether the position is not beyond the end of the file (a seek may go
+// past it).
+bool PositionWithinFile(std::FILE* f);
+
 // Moves forward by n bytes. False, without moving, when n is negative or
 // larger than what is left of the file.
 bool SkipForward(std::FILE* f, int64_t n);
+
+// Passes over n bytes that are expected to be in the file. Small spans are
+// read through the stream's buffer, which costs no system call, larger ones
+// are seeked over. False when n is negative or the file ends first (for a
+// seek: when the new position lies beyond the end).
+bool PassOver(std::FILE* f, int64_t n);
 
 // Whether `count` items of at least `itemBytes` bytes each can still be in
 // the file. Negative counts never fit.

@@ -53,7 +53,8 @@ int ReadElement(CHKRsl*& rec, OpenFiles& files, int eleNo, int kind) {
   return ReadEleRslPair(rec, eleNo, element->secType, plain, companion);
 }
 
-// Reads "CHKTT" into parallel element and kind lists.
+}  // namespace
+
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds) {
   std::FILE* f = OpenProjectFile("CHKTT");
   if (!f) return false;
@@ -72,6 +73,8 @@ bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds) {
   std::fclose(f);
   return ok;
 }
+
+namespace {
 
 // Looks eleNo up in "CHKTT" and returns its structure kind through `kind`.
 bool LookUpKind(int eleNo, int& kind) {

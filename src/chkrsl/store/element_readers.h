@@ -31,6 +31,10 @@ namespace chkrsl {
 int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleList,
                     const CArray<int, int>& kindList, const CArray<int, int>& wanted);
 
+// Reads "CHKTT" into parallel lists of element numbers and structure kinds.
+// False when the file is missing, short or declares an impossible count.
+bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds);
+
 // Deletes every record of `recs` and empties it.
 void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 

@@ -25,8 +25,7 @@ bool SkipBody(std::FILE* f, int storedCode, int secType) {
     if (!io::ReadI32(f, length) || length < 0) return false;
     bytes = length;
   }
-  // Seeking past the end is harmless: the next header read fails.
-  return bytes == 0 || std::fseek(f, static_cast<long>(bytes), SEEK_CUR) == 0;
+  return io::PassOver(f, bytes);
 }
 
 DataForNewSec* NewSectionFor(int secType) {
@@ -58,7 +57,28 @@ void ResultFile::Close() {
 std::FILE* OpenProjectFile(const char* ext) {
   char path[kPathBufferBytes];
   if (GetProjFileName(path, ext, true, true, false, 0) != 1) return nullptr;
-  return std::fopen(path, "rb");
+  std::FILE* f = std::fopen(path, "rb");
+  // Scans read forward through many entries: a larger buffer means fewer
+  // system calls.
+  if (f) std::setvbuf(f, nullptr, _IOFBF, 64 * 1024);
+  return f;
+}
+
+bool WalkEntryHeaders(std::FILE* f, const std::function<void(const EntryHeader&)>& visit) {
+  ResultFile rf;
+  rf.file = f;
+  if (!rf.ReadCount()) return false;
+  for (int i = 0; i < rf.count; ++i) {
+    uint8_t head[12];
+    if (!io::ReadExact(f, head, sizeof head)) return false;
+    EntryHeader h;
+    h.eleNo = io::DecodeFixed32(head);
+    h.storedCode = io::DecodeFixed32(head + 4);
+    h.secType = io::DecodeFixed32(head + 8);
+    if (!SkipBody(f, h.storedCode, h.secType)) return false;
+    visit(h);
+  }
+  return true;
 }
 
 int ReadEleRslEntry(CHKRsl*& rec, ResultFile& rf, int eleNo, int expectedSecType) {

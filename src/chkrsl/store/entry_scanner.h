@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 
 class CHKRsl;
 
@@ -21,6 +22,18 @@ struct ResultFile {
   bool ReadCount();
   void Close();
 };
+
+// The header of an entry as stored: the type code keeps its sign.
+struct EntryHeader {
+  int eleNo = 0;
+  int storedCode = 0;
+  int secType = 0;
+};
+
+// Walks every entry of a result file from its start, reading the count and
+// each header and passing over each body. Stops at the first entry that
+// cannot be passed over. Returns true when all declared entries were walked.
+bool WalkEntryHeaders(std::FILE* f, const std::function<void(const EntryHeader&)>& visit);
 
 // Opens a project file for binary reading; null when it has no path or
 // cannot be opened.

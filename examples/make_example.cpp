@@ -1,0 +1,24 @@
+// Writes the example project: chkrsl_make_example <folder> <name>
+#include <cstdio>
+#include <filesystem>
+
+#include "chkrsl/chkrsl.h"
+#include "example_project.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <folder> <name>\n", argv[0]);
+    return 2;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(argv[1], ec);
+  chkrsl::host::OpenProject(argv[1], argv[2]);
+
+  example::ExampleProject project;
+  example::AddSteelExample(project);
+  if (!project.Write()) {
+    std::fprintf(stderr, "could not write the example project into %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
