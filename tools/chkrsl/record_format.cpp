@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "chkrsl/chkrsl.h"
+#include "concrete_format.h"
 
 namespace chkrsl_cli {
 namespace {
@@ -74,6 +75,7 @@ void DescribeSteel(const DataForSteel& rec, FieldPrinter& p) {
 std::string RecordClassName(const CHKRsl& rec) {
   if (dynamic_cast<const DataForSteel*>(&rec)) return "DataForSteel";
   if (dynamic_cast<const DataForSteelBase*>(&rec)) return "DataForSteelBase";
+  if (dynamic_cast<const DataForConcreteBase*>(&rec)) return "DataForConcreteBase";
   return "CHKRsl";
 }
 
@@ -86,6 +88,7 @@ std::string SummaryValues(const CHKRsl& rec) {
   if (auto* s = dynamic_cast<const DataForSteel*>(&rec)) {
     if (s->pEnergy) os << " energy nEn[3]=" << s->pEnergy->nEn[3];
   }
+  if (auto* c = dynamic_cast<const DataForConcreteBase*>(&rec)) os << ConcreteSummary(*c);
   return os.str();
 }
 
@@ -93,6 +96,7 @@ void DescribeRecord(const CHKRsl& rec, std::ostream& os) {
   FieldPrinter p(os);
   DescribeHeader(rec, p);
   if (auto* s = dynamic_cast<const DataForSteelBase*>(&rec)) DescribeSteelBase(*s, p);
+  if (auto* c = dynamic_cast<const DataForConcreteBase*>(&rec)) DescribeConcrete(*c, p);
   if (rec.pSec) DescribeSection(*rec.pSec, p);
   if (auto* s = dynamic_cast<const DataForSteel*>(&rec)) {
     p.Section("steel member results");
