@@ -47,4 +47,11 @@ void FillSteel(DataForSteel& rec, int seed);
 // The ordinary steel members of the example.
 void AddSteelExample(ExampleProject& project);
 
+// The concrete beams and columns of the example (element result file "CHKCT").
+void AddConcreteExample(ExampleProject& project);
+
+// Writes the walls ("CHKCW"), the wall list ("CHKWT") and the wall edges
+// ("Edge") of the example; walls are not listed in "CHKTT".
+bool WriteWallExample();
+
 }  // namespace example

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   example::ExampleProject project;
   example::AddSteelExample(project);
   example::AddSteelFamilyExample(project);
-  if (!project.Write()) {
+  example::AddConcreteExample(project);
+  if (!project.Write() || !example::WriteWallExample()) {
     std::fprintf(stderr, "could not write the example project into %s\n", argv[1]);
     return 1;
   }

@@ -5,6 +5,7 @@
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/platform/cstring.h"
+#include "chkrsl/platform/display_structs.h"
 #include "chkrsl/platform/gbk.h"
 #include "chkrsl/platform/qmbaseform.h"
 
@@ -14,6 +15,9 @@
 
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/records/composite.h"
+#include "chkrsl/records/concrete.h"
+#include "chkrsl/records/concrete_beam.h"
+#include "chkrsl/records/concrete_list.h"
 #include "chkrsl/records/eff_area.h"
 #include "chkrsl/records/energy.h"
 #include "chkrsl/records/lszd.h"
@@ -21,6 +25,7 @@
 #include "chkrsl/records/steel.h"
 #include "chkrsl/records/steel_family.h"
 #include "chkrsl/records/user_section.h"
+#include "chkrsl/records/wall.h"
 
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_scanner.h"
@@ -28,3 +33,6 @@
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/result_writer.h"
+#include "chkrsl/store/wall_readers.h"
+
+#include "chkrsl/presentation/concrete_info.h"

@@ -1,2 +1,3 @@
 list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/concrete_samples.cpp
   ${CMAKE_CURRENT_LIST_DIR}/project_fixture.cpp)

@@ -5,6 +5,7 @@
 
 #include "chkrsl/chkrsl.h"
 #include "family_format.h"
+#include "concrete_format.h"
 
 namespace chkrsl_cli {
 namespace {
@@ -76,6 +77,7 @@ std::string RecordClassName(const CHKRsl& rec) {
   if (const char* family = FamilyClassName(rec)) return family;
   if (dynamic_cast<const DataForSteel*>(&rec)) return "DataForSteel";
   if (dynamic_cast<const DataForSteelBase*>(&rec)) return "DataForSteelBase";
+  if (dynamic_cast<const DataForConcreteBase*>(&rec)) return "DataForConcreteBase";
   return "CHKRsl";
 }
 
@@ -88,6 +90,7 @@ std::string SummaryValues(const CHKRsl& rec) {
   if (auto* s = dynamic_cast<const DataForSteel*>(&rec)) {
     if (s->pEnergy) os << " energy nEn[3]=" << s->pEnergy->nEn[3];
   }
+  if (auto* c = dynamic_cast<const DataForConcreteBase*>(&rec)) os << ConcreteSummary(*c);
   return os.str();
 }
 
@@ -95,6 +98,7 @@ void DescribeRecord(const CHKRsl& rec, std::ostream& os) {
   FieldPrinter p(os);
   DescribeHeader(rec, p);
   if (auto* s = dynamic_cast<const DataForSteelBase*>(&rec)) DescribeSteelBase(*s, p);
+  if (auto* c = dynamic_cast<const DataForConcreteBase*>(&rec)) DescribeConcrete(*c, p);
   if (rec.pSec) DescribeSection(*rec.pSec, p);
   if (auto* s = dynamic_cast<const DataForSteel*>(&rec)) {
     p.Section("steel member results");

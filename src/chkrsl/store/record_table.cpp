@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "chkrsl/records/composite.h"
+#include "chkrsl/records/concrete.h"
 #include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"
 #include "chkrsl/records/steel_family.h"
@@ -22,7 +23,7 @@ const RecordKind kGrid{Create<DataForGrid>, DataForGrid::BodyBytes};
 const RecordKind kPoleTower{Create<DataForPoleTower>, DataForPoleTower::BodyBytes};
 const RecordKind kAluminium{Create<DataForAluminiumAlloy>, DataForAluminiumAlloy::BodyBytes};
 const RecordKind kOpenTruss{Create<DataForOpenTruss>, DataForOpenTruss::BodyBytes};
-const RecordKind kConcrete{nullptr, nullptr};
+const RecordKind kConcrete{Create<DataForConcreteBase>, nullptr};
 const RecordKind kComposite{Create<DataForConcreteComposite>, DataForConcreteComposite::BodyBytes};
 const RecordKind kConcreteInside{Create<DataForConcreteInside>, DataForConcreteInside::BodyBytes};
 

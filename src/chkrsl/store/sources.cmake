@@ -3,4 +3,5 @@ list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_scanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/record_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/result_files.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/result_writer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/result_writer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wall_readers.cpp)

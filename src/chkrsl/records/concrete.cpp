@@ -1,0 +1,312 @@
+#include "chkrsl/records/concrete.h"
+
+#include <vector>
+
+#include "chkrsl/io/file_io.h"
+#include "chkrsl/records/concrete_beam.h"
+#include "chkrsl/records/wall.h"
+
+using chkrsl::IntOrder;
+using chkrsl::io::ByteReader;
+using chkrsl::io::ByteWriter;
+using chkrsl::io::FileBlock;
+
+namespace {
+
+constexpr int kWallMemberKind = 10;
+constexpr int kRoundSection = 24;
+constexpr int kShapedSection = 28;  // rectangular beam, special-shaped column
+constexpr int kRectSection = 29;
+
+template <class Sub>
+Sub* Duplicate(const Sub* src) {
+  if (!src) return nullptr;
+  Sub* copy = new Sub;
+  copy->CopyData(src);
+  return copy;
+}
+
+// Writes `sub`, or a cleared one when the record lacks it.
+template <class Sub>
+void WriteOrCleared(Sub* sub, ByteWriter& w) {
+  if (sub) {
+    sub->WriteTo(w);
+  } else {
+    Sub().WriteTo(w);
+  }
+}
+
+// The same for beams, whose payload depends on the section count.
+template <class Beam>
+void WriteBeam(Beam* beam, int sections, ByteWriter& w) {
+  Beam cleared;
+  Beam& b = beam ? *beam : cleared;
+  b.secCount = sections;
+  b.WriteTo(w);
+}
+
+template <class Sub>
+bool ReadNew(Sub*& slot, std::FILE* f) {
+  slot = new Sub;
+  return slot->ReadRsl(f);
+}
+
+template <class Beam>
+bool ReadNewBeam(Beam*& slot, int sections, std::FILE* f) {
+  slot = new Beam;
+  slot->secCount = sections;
+  return slot->ReadRsl(f);
+}
+
+}  // namespace
+
+bool IsConcreteBeam(int memberKind) { return memberKind == 1 || memberKind == 5; }
+
+ConcreteSubKind ConcreteSubKindOf(int memberKind, int secType) {
+  if (IsConcreteBeam(memberKind)) {
+    if (secType == kRoundSection) return ConcreteSubKind::kRoundBeam;
+    if (secType == kShapedSection || secType == kRectSection) return ConcreteSubKind::kRecBeam;
+    return ConcreteSubKind::kNone;
+  }
+  if (memberKind == kWallMemberKind) return ConcreteSubKind::kWall;
+  switch (secType) {
+    case kRoundSection: return ConcreteSubKind::kRoundCol;
+    case kShapedSection: return ConcreteSubKind::kSpecialCol;
+    case kRectSection: return ConcreteSubKind::kRecCol;
+    default: return ConcreteSubKind::kNone;
+  }
+}
+
+// ---- DataForConcreteBase ----
+
+DataForConcreteBase::DataForConcreteBase() { DataForConcreteBase::clear(); }
+
+DataForConcreteBase::DataForConcreteBase(const DataForConcreteBase& src) : CHKRsl(src) {
+  CopyContents(src);
+}
+
+DataForConcreteBase& DataForConcreteBase::operator=(const DataForConcreteBase& src) {
+  if (this == &src) return *this;
+  CHKRsl::operator=(src);
+  ReleaseSubRecords();
+  CopyContents(src);
+  return *this;
+}
+
+DataForConcreteBase::~DataForConcreteBase() { ReleaseSubRecords(); }
+
+void DataForConcreteBase::CopyContents(const DataForConcreteBase& src) {
+  dataLength = src.dataLength;
+  baseFlag = src.baseFlag;
+  for (int i = 0; i < 7; ++i) baseInt[i] = src.baseInt[i];
+  for (int i = 0; i < 4; ++i) baseDbl[i] = src.baseDbl[i];
+  const int n = chkrsl::ItemsToWrite(SectionCount());
+  sectionVal.SetSize(n);
+  for (int i = 0; i < n; ++i) sectionVal[i] = chkrsl::ValueAt(src.sectionVal, i);
+  pRecCol = Duplicate(src.pRecCol);
+  pRoundCol = Duplicate(src.pRoundCol);
+  pRecBeam = Duplicate(src.pRecBeam);
+  pRoundBeam = Duplicate(src.pRoundBeam);
+  pWall = Duplicate(src.pWall);
+  pSpecialCol = Duplicate(src.pSpecialCol);
+  checkStatus = src.checkStatus;
+}
+
+void DataForConcreteBase::ReleaseSubRecords() {
+  delete pRecCol;
+  delete pRoundCol;
+  delete pRecBeam;
+  delete pRoundBeam;
+  delete pWall;
+  delete pSpecialCol;
+  pRecCol = nullptr;
+  pRoundCol = nullptr;
+  pRecBeam = nullptr;
+  pRoundBeam = nullptr;
+  pWall = nullptr;
+  pSpecialCol = nullptr;
+}
+
+void DataForConcreteBase::clear() {
+  CHKRsl::clear();
+  baseFlag = 1;
+  for (int& v : baseInt) v = 0;
+  for (double& v : baseDbl) v = 0;
+}
+
+template <class IO>
+void DataForConcreteBase::LayoutFixed(IO& io) {
+  io.Fields(hdrInt, 3).Field(memberKind).Field(checkStatus).Field(baseFlag);
+  io.Fields(baseInt, 7).Fields(baseDbl, 4);
+}
+
+void DataForConcreteBase::WriteSubRecord(ByteWriter& w) {
+  const int n = chkrsl::ItemsToWrite(SectionCount());
+  switch (SubKind()) {
+    case ConcreteSubKind::kRecCol: WriteOrCleared(pRecCol, w); break;
+    case ConcreteSubKind::kRoundCol: WriteOrCleared(pRoundCol, w); break;
+    case ConcreteSubKind::kRecBeam: WriteBeam(pRecBeam, n, w); break;
+    case ConcreteSubKind::kRoundBeam: WriteBeam(pRoundBeam, n, w); break;
+    case ConcreteSubKind::kWall: WriteOrCleared(pWall, w); break;
+    case ConcreteSubKind::kSpecialCol: WriteOrCleared(pSpecialCol, w); break;
+    case ConcreteSubKind::kNone: break;
+  }
+}
+
+void DataForConcreteBase::WriteToCHK(std::FILE* f) {
+  ByteWriter payload;
+  WriteSubRecord(payload);
+  const int n = chkrsl::ItemsToWrite(SectionCount());
+  dataLength = static_cast<int>(kFixedBytes + chkrsl::io::kDoubleBytes * static_cast<size_t>(n) +
+                                payload.size());
+  ByteWriter w(kHeaderBytes + kLengthBytes + static_cast<size_t>(dataLength));
+  w.I32(eleNo).I32(eleType).I32(secType).I32(dataLength);
+  LayoutFixed(w);
+  for (int i = 0; i < n; ++i) w.F64(chkrsl::ValueAt(sectionVal, i));
+  w.U8s(payload.data(), payload.size());
+  chkrsl::io::WriteBytes(f, w);
+}
+
+bool DataForConcreteBase::ReadRsl(std::FILE* f) {
+  int32_t length = 0;
+  if (!chkrsl::io::ReadI32(f, length)) return false;
+  dataLength = length;
+  const int64_t leftAtStart = chkrsl::io::BytesLeft(f);
+  if (length < static_cast<int32_t>(kFixedBytes) || leftAtStart < length) return false;
+  FileBlock<kFixedBytes> block(f);
+  ByteReader r = block.reader();
+  LayoutFixed(r);
+  if (!r.ok() || !ReadSectionValues(f) || !ReadSubRecord(f)) return false;
+  // The scanner passes over entries by their length word; an entry whose
+  // contents disagree with it cannot be trusted.
+  return leftAtStart - chkrsl::io::BytesLeft(f) == length;
+}
+
+bool DataForConcreteBase::ReadSectionValues(std::FILE* f) {
+  std::vector<uint8_t> block;
+  const int n = SectionCount();
+  if (!chkrsl::ReadItemBlock(f, n, chkrsl::io::kDoubleBytes, block)) return false;
+  sectionVal.SetSize(n);
+  ByteReader r(block.data(), block.size());
+  for (int i = 0; i < n; ++i) r.F64(sectionVal[i]);
+  return r.ok();
+}
+
+bool DataForConcreteBase::ReadSubRecord(std::FILE* f) {
+  ReleaseSubRecords();
+  switch (SubKind()) {
+    case ConcreteSubKind::kRecCol: return ReadNew(pRecCol, f);
+    case ConcreteSubKind::kRoundCol: return ReadNew(pRoundCol, f);
+    case ConcreteSubKind::kRecBeam: return ReadNewBeam(pRecBeam, SectionCount(), f);
+    case ConcreteSubKind::kRoundBeam: return ReadNewBeam(pRoundBeam, SectionCount(), f);
+    case ConcreteSubKind::kWall: return ReadNew(pWall, f);
+    case ConcreteSubKind::kSpecialCol: return ReadNew(pSpecialCol, f);
+    case ConcreteSubKind::kNone: return true;
+  }
+  return true;
+}
+
+// ---- DataForConcreteRecCol ----
+
+DataForConcreteRecCol::DataForConcreteRecCol() { clear(); }
+
+void DataForConcreteRecCol::clear() {
+  for (int i = 0; i < 10; ++i) bFlag[i] = i < 3 ? 0 : 1;
+  for (double& v : dRsl) v = 0;
+  for (int& v : nRsl) v = 0;
+  countA = 0;
+  countB = 0;
+}
+
+void DataForConcreteRecCol::CopyData(const DataForConcreteRecCol* src) {
+  if (!src || src == this) return;
+  for (int i = 0; i < 10; ++i) bFlag[i] = src->bFlag[i];
+  for (int i = 0; i < 75; ++i) dRsl[i] = src->dRsl[i];
+  for (int i = 0; i < 34; ++i) nRsl[i] = src->nRsl[i];
+  countA = src->countA;
+  countB = src->countB;
+  chkrsl::CopyList(listA, src->listA, countA);
+  chkrsl::CopyList(listB, src->listB, countB);
+}
+
+template <class IO>
+void DataForConcreteRecCol::LayoutFixed(IO& io) {
+  io.Fields(bFlag, 9).Fields(dRsl, 54).Fields(nRsl, 26).Fields(dRsl + 54, 3);
+  io.Fields(nRsl + 26, 2).Fields(dRsl + 57, 5).Fields(dRsl + 62, 10).Fields(nRsl + 28, 4);
+  io.Field(bFlag[9]).Fields(dRsl + 72, 3).Fields(nRsl + 32, 2);
+}
+
+void DataForConcreteRecCol::WriteTo(ByteWriter& w) {
+  LayoutFixed(w);
+  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kSecondFirst);
+  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kSecondFirst);
+}
+
+void DataForConcreteRecCol::WriteToCHK(std::FILE* f) {
+  ByteWriter w(kEmptyPayloadBytes);
+  WriteTo(w);
+  chkrsl::io::WriteBytes(f, w);
+}
+
+bool DataForConcreteRecCol::ReadRsl(std::FILE* f) {
+  FileBlock<kFixedBytes> block(f);
+  ByteReader r = block.reader();
+  LayoutFixed(r);
+  return r.ok() && chkrsl::ReadCountedList(f, listA, countA, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(f, listB, countB, IntOrder::kSecondFirst);
+}
+
+// ---- DataForConcreteRoundCol ----
+
+DataForConcreteRoundCol::DataForConcreteRoundCol() { clear(); }
+
+void DataForConcreteRoundCol::clear() {
+  for (int i = 0; i < 6; ++i) bFlag[i] = i < 2 ? 0 : 1;
+  for (double& v : dRsl) v = 0;
+  for (int& v : nRsl) v = 0;
+  countA = 0;
+  chkrsl::ZeroList(listA);
+}
+
+void DataForConcreteRoundCol::CopyData(const DataForConcreteRoundCol* src) {
+  if (!src || src == this) return;
+  for (int i = 0; i < 6; ++i) bFlag[i] = src->bFlag[i];
+  for (int i = 0; i < 32; ++i) dRsl[i] = src->dRsl[i];
+  for (int i = 0; i < 16; ++i) nRsl[i] = src->nRsl[i];
+  countA = src->countA;
+  chkrsl::CopyList(listA, src->listA, countA);
+}
+
+template <class IO>
+void DataForConcreteRoundCol::LayoutHead(IO& io) {
+  io.Fields(bFlag, 5).Fields(dRsl, 23).Fields(nRsl, 12).Fields(dRsl + 23, 3);
+  io.Fields(nRsl + 12, 2).Fields(dRsl + 23, 3).Fields(dRsl + 26, 3);
+}
+
+template <class IO>
+void DataForConcreteRoundCol::LayoutTail(IO& io) {
+  io.Field(bFlag[5]).Fields(dRsl + 29, 3).Fields(nRsl + 14, 2);
+}
+
+void DataForConcreteRoundCol::WriteTo(ByteWriter& w) {
+  LayoutHead(w);
+  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kAsDeclared);
+  LayoutTail(w);
+}
+
+void DataForConcreteRoundCol::WriteToCHK(std::FILE* f) {
+  ByteWriter w(kEmptyPayloadBytes);
+  WriteTo(w);
+  chkrsl::io::WriteBytes(f, w);
+}
+
+bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
+  FileBlock<kHeadBytes> head(f);
+  ByteReader r = head.reader();
+  LayoutHead(r);
+  if (!r.ok() || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
+  FileBlock<kTailBytes> tail(f);
+  ByteReader t = tail.reader();
+  LayoutTail(t);
+  return t.ok();
+}

@@ -1,0 +1,249 @@
+#include "chkrsl/records/concrete_beam.h"
+
+#include <type_traits>
+#include <vector>
+
+#include "chkrsl/io/file_io.h"
+
+using chkrsl::DblColumn;
+using chkrsl::IntColumn;
+using chkrsl::IntOrder;
+using chkrsl::ValueAt;
+using chkrsl::io::ByteReader;
+using chkrsl::io::ByteWriter;
+using chkrsl::io::FileBlock;
+
+namespace {
+
+// A run of per-section columns, taken in order for each section.
+template <class T>
+struct SectionRun {
+  CArray<T, T>* first;
+  int count;
+};
+
+template <class T, size_t N>
+void SizeColumns(CArray<T, T> (&columns)[N], INT_PTR n) {
+  for (auto& c : columns) c.SetSize(n);
+}
+
+template <class T, size_t N>
+void ZeroColumns(CArray<T, T> (&columns)[N]) {
+  for (auto& c : columns)
+    for (INT_PTR i = 0; i < c.GetSize(); ++i) c[i] = 0;
+}
+
+template <class T, size_t N>
+void CopyColumns(CArray<T, T> (&dst)[N], const CArray<T, T> (&src)[N], INT_PTR n) {
+  for (size_t k = 0; k < N; ++k) {
+    dst[k].SetSize(n);
+    for (INT_PTR i = 0; i < n; ++i) dst[k][i] = ValueAt(src[k], i);
+  }
+}
+
+template <class T>
+void WriteRun(ByteWriter& w, const SectionRun<T>& run, INT_PTR i) {
+  for (int k = 0; k < run.count; ++k) {
+    if constexpr (std::is_same_v<T, double>) {
+      w.F64(ValueAt(run.first[k], i));
+    } else {
+      w.I32(ValueAt(run.first[k], i));
+    }
+  }
+}
+
+template <class T>
+void ReadRun(ByteReader& r, const SectionRun<T>& run, INT_PTR i) {
+  for (int k = 0; k < run.count; ++k) {
+    if constexpr (std::is_same_v<T, double>) {
+      r.F64(run.first[k][i]);
+    } else {
+      r.I32(run.first[k][i]);
+    }
+  }
+}
+
+// The per-section block: for each section the values of three runs of
+// columns (doubles, integers, doubles).
+struct SectionBlock {
+  SectionRun<double> head;
+  SectionRun<int> ints;
+  SectionRun<double> tail;
+  int64_t SectionBytes() const {
+    return (head.count + tail.count) * 8 + ints.count * 4;
+  }
+
+  void Write(ByteWriter& w, int sections) const {
+    for (INT_PTR i = 0; i < sections; ++i) {
+      WriteRun(w, head, i);
+      WriteRun(w, ints, i);
+      WriteRun(w, tail, i);
+    }
+  }
+
+  // The columns are sized to `sections` already.
+  bool Read(std::FILE* f, int sections) const {
+    std::vector<uint8_t> bytes;
+    if (!chkrsl::ReadItemBlock(f, sections, SectionBytes(), bytes)) return false;
+    ByteReader r(bytes.data(), bytes.size());
+    for (INT_PTR i = 0; i < sections; ++i) {
+      ReadRun(r, head, i);
+      ReadRun(r, ints, i);
+      ReadRun(r, tail, i);
+    }
+    return r.ok();
+  }
+};
+
+// Whether the rest of the file can hold `sections` sections.
+bool SectionsFit(std::FILE* f, int sections, size_t sectionBytes) {
+  return chkrsl::io::CountFits(f, sections, static_cast<int64_t>(sectionBytes));
+}
+
+}  // namespace
+
+// ---- DataForConcreteRecBeam ----
+
+DataForConcreteRecBeam::DataForConcreteRecBeam() { clear(); }
+
+void DataForConcreteRecBeam::clear() {
+  for (int i = 0; i < 7; ++i) bFlag[i] = i == 0 ? 0 : 1;
+  for (double& v : dRsl) v = 0;
+  for (int& v : nRsl) v = 0;
+  countA = countB = countC = countD = countE = 0;
+}
+
+void DataForConcreteRecBeam::SizeSections(INT_PTR n) {
+  SizeColumns(secDbl, n);
+  SizeColumns(secInt, n);
+}
+
+void DataForConcreteRecBeam::CopyData(const DataForConcreteRecBeam* src) {
+  if (!src || src == this) return;
+  secCount = src->secCount;
+  for (int i = 0; i < 7; ++i) bFlag[i] = src->bFlag[i];
+  for (int i = 0; i < 5; ++i) dRsl[i] = src->dRsl[i];
+  for (int i = 0; i < 2; ++i) nRsl[i] = src->nRsl[i];
+  const INT_PTR n = chkrsl::ItemsToWrite(secCount);
+  CopyColumns(secDbl, src->secDbl, n);
+  CopyColumns(secInt, src->secInt, n);
+  countA = src->countA;
+  countB = src->countB;
+  countC = src->countC;
+  countD = src->countD;
+  countE = src->countE;
+  chkrsl::CopyList(listA, src->listA, countA);
+  chkrsl::CopyList(listB, src->listB, countB);
+  chkrsl::CopyList(listC, src->listC, countC);
+  chkrsl::CopyList(listD, src->listD, countD);
+  chkrsl::CopyList(listE, src->listE, countE);
+}
+
+template <class IO>
+void DataForConcreteRecBeam::LayoutMiddle(IO& io) {
+  io.Fields(dRsl, 4).Fields(nRsl, 2).Field(countA);
+}
+
+void DataForConcreteRecBeam::WriteTo(ByteWriter& w) {
+  const SectionBlock sections{{secDbl, 4}, {secInt, 6}, {secDbl + 4, 6}};
+  w.U8s(bFlag, 7);
+  sections.Write(w, chkrsl::ItemsToWrite(secCount));
+  w.F64s(dRsl, 4).I32s(nRsl, 2).I32(chkrsl::ItemsToWrite(countA));
+  if (countA > 0) w.F64(dRsl[4]);
+  chkrsl::WriteListItems(w, listA, countA, IntOrder::kAsDeclared);
+  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kSecondFirst);
+  chkrsl::WriteCountedList(w, listC, countC, IntOrder::kSecondFirst);
+  chkrsl::WriteCountedList(w, listD, countD, IntOrder::kSecondFirst);
+  chkrsl::WriteCountedList(w, listE, countE, IntOrder::kSecondFirst);
+}
+
+void DataForConcreteRecBeam::WriteToCHK(std::FILE* f) {
+  ByteWriter w(kEmptyPayloadBytes);
+  WriteTo(w);
+  chkrsl::io::WriteBytes(f, w);
+}
+
+bool DataForConcreteRecBeam::ReadRsl(std::FILE* f) {
+  FileBlock<kFlagBytes> flags(f);
+  ByteReader fr = flags.reader();
+  fr.U8s(bFlag, 7);
+  if (!fr.ok() || !SectionsFit(f, secCount, kSectionBytes)) return false;
+  SizeSections(secCount);
+  const SectionBlock sections{{secDbl, 4}, {secInt, 6}, {secDbl + 4, 6}};
+  if (!sections.Read(f, secCount)) return false;
+
+  FileBlock<kMiddleBytes> middle(f);
+  ByteReader mr = middle.reader();
+  int a = 0;
+  mr.F64s(dRsl, 4).I32s(nRsl, 2).I32(a);
+  if (!mr.ok() || a < 0) return false;
+  if (a != 0) {
+    FileBlock<chkrsl::io::kDoubleBytes> extra(f);
+    ByteReader er = extra.reader();
+    er.F64(dRsl[4]);
+    if (!er.ok()) return false;
+  }
+  if (!chkrsl::ReadListItems(f, listA, a, IntOrder::kAsDeclared)) return false;
+  countA = a;
+  return chkrsl::ReadCountedList(f, listB, countB, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(f, listC, countC, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(f, listD, countD, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(f, listE, countE, IntOrder::kSecondFirst);
+}
+
+// ---- DataForConcreteRoundBeam ----
+
+DataForConcreteRoundBeam::DataForConcreteRoundBeam() { clear(); }
+
+void DataForConcreteRoundBeam::clear() {
+  for (int i = 0; i < 5; ++i) bFlag[i] = i < 2 ? 0 : 1;
+  ZeroColumns(secDbl);
+  ZeroColumns(secInt);
+  countA = countB = 0;
+  chkrsl::SizeList(listA, 0);
+  chkrsl::SizeList(listB, 0);
+}
+
+void DataForConcreteRoundBeam::SizeSections(INT_PTR n) {
+  SizeColumns(secDbl, n);
+  SizeColumns(secInt, n);
+}
+
+void DataForConcreteRoundBeam::CopyData(const DataForConcreteRoundBeam* src) {
+  if (!src || src == this) return;
+  secCount = src->secCount;
+  for (int i = 0; i < 5; ++i) bFlag[i] = src->bFlag[i];
+  const INT_PTR n = chkrsl::ItemsToWrite(secCount);
+  CopyColumns(secDbl, src->secDbl, n);
+  CopyColumns(secInt, src->secInt, n);
+  countA = src->countA;
+  countB = src->countB;
+  chkrsl::CopyList(listA, src->listA, countA);
+  chkrsl::CopyList(listB, src->listB, countB);
+}
+
+void DataForConcreteRoundBeam::WriteTo(ByteWriter& w) {
+  const SectionBlock sections{{secDbl, 4}, {secInt, 4}, {secDbl + 4, 4}};
+  w.U8s(bFlag, 5);
+  sections.Write(w, chkrsl::ItemsToWrite(secCount));
+  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kAsDeclared);
+  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kAsDeclared);
+}
+
+void DataForConcreteRoundBeam::WriteToCHK(std::FILE* f) {
+  ByteWriter w(kEmptyPayloadBytes);
+  WriteTo(w);
+  chkrsl::io::WriteBytes(f, w);
+}
+
+bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) {
+  FileBlock<kFlagBytes> flags(f);
+  ByteReader fr = flags.reader();
+  fr.U8s(bFlag, 5);
+  if (!fr.ok() || !SectionsFit(f, secCount, kSectionBytes)) return false;
+  SizeSections(secCount);
+  const SectionBlock sections{{secDbl, 4}, {secInt, 4}, {secDbl + 4, 4}};
+  return sections.Read(f, secCount) &&
+         chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared) &&
+         chkrsl::ReadCountedList(f, listB, countB, IntOrder::kAsDeclared);
+}

@@ -1,0 +1,11 @@
+#include "chkrsl/records/concrete_list.h"
+
+namespace chkrsl {
+
+bool ReadItemBlock(std::FILE* f, int count, int64_t itemBytes, std::vector<uint8_t>& block) {
+  if (!io::CountFits(f, count, itemBytes)) return false;
+  block.resize(static_cast<size_t>(count) * static_cast<size_t>(itemBytes));
+  return io::ReadExact(f, block.data(), block.size());
+}
+
+}  // namespace chkrsl

@@ -1,0 +1,55 @@
+// Readers of the shear-wall files: the wall list "CHKWT" (W wall element
+// numbers, then the number of edges E), the wall results "CHKCW" (concrete
+// element entries of section type 29) and the edge results "Edge" (an
+// entry count, then per edge its number and 145-byte payload). Every
+// returned record is the caller's: walls are deleted through CHKRsl, edges
+// directly.
+#pragma once
+
+#include "chkrsl/platform/afx.h"
+#include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/records/wall.h"
+
+// Appends the records of all walls of the wall list, in its order.
+// 1, or 0 after "单元未验算!" (no wall list) or "墙体未验算!" (a wall not
+// read, or a wall list whose count is unsound), with `walls` emptied and
+// every record in it deleted.
+int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls);
+
+// Appends the records of edges 1 to E of the wall list. 1, or 0 after
+// "单元未验算!" (no wall list) or "边缘构件未验算!", with `edges` emptied.
+int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+
+// All walls, then, only when they were read, all edges. When the walls
+// fail `edges` is left untouched; when the edges fail both arrays are
+// emptied and their records deleted.
+int GetAllBoardRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
+                   CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+
+// The record of one wall element or one edge; the reference is set only on
+// success (1).
+int GetOneWallRsl(CHKRsl*& wall, int elementNo);
+int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo);
+
+// Sizes the array to the numbers; slot i receives GetOneWallRsl (or
+// GetOneEdgeRsl) of number i. Stops with 0 at the first number that fails:
+// the slots before it keep their records (the caller's), the later ones
+// are not written. Any order of numbers is accepted.
+int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
+int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, CArray<int, int>& edgeNos);
+
+namespace chkrsl {
+
+// The shared reader: the walls of wallNos from "CHKCW", then, if they were
+// all read, the edges of edgeNos from "Edge", appended to the arrays. Both
+// lists must ascend, as the files do. On failure (after one alert) every
+// record of both arrays is deleted, those held before the call too, and
+// both are emptied.
+int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& edgeNos,
+                      CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
+                      CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+
+// Deletes every edge record of `edges` and empties it.
+void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+
+}  // namespace chkrsl

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "support/concrete_samples.h"
+
+namespace {
+
+using chkrsl_test::MakeConcrete;
+using chkrsl_test::ProjectTest;
+using Kind = ConcreteSubKind;
+
+class ConcreteInfoTest : public ProjectTest {
+ protected:
+  // Stores the records in "CHKCT" and lists them in "CHKTT" and the document.
+  void Store(const std::vector<DataForConcreteBase*>& recs) {
+    std::vector<int> eleNos;
+    for (DataForConcreteBase* r : recs) {
+      eleNos.push_back(r->eleNo);
+      doc().SetElementSecType(r->eleNo, r->secType);
+    }
+    WriteProjectFile("CHKCT", chkrsl_test::ResultFileOf(recs));
+    WriteProjectFile("CHKTT", chkrsl_test::ElementTable(eleNos, 11));
+  }
+
+  // The display info of the elements, released at the end of the test.
+  ShowConcreteFrameStl* Info(std::initializer_list<int> eleNos) {
+    AcIntArray numbers(eleNos);
+    ShowConcreteFrameStl* info = nullptr;
+    EXPECT_TRUE(GetCTMemberChkInfo(numbers, info));
+    owned.emplace_back(info, [](ShowConcreteFrameStl* p) { ReleaseChkInfo(p); });
+    return info;
+  }
+
+  std::vector<std::unique_ptr<ShowConcreteFrameStl, void (*)(ShowConcreteFrameStl*)>> owned;
+};
+
+// Section i of secDbl[k] holds 100k + i.
+template <class Beam>
+void NumberSections(Beam& beam, int n) {
+  for (int k = 0; k < 7 && k < static_cast<int>(std::size(beam.secDbl)); ++k)
+    for (int i = 0; i < n; ++i) beam.secDbl[k][i] = 100.0 * k + i;
+}
+
+TEST_F(ConcreteInfoTest, BeamsShowTheirFirstMiddleAndLastSection) {
+  std::vector<std::unique_ptr<DataForConcreteBase>> recs;
+  const int sections[] = {9, 8, 1};
+  for (int j = 0; j < 3; ++j) {
+    recs.push_back(MakeConcrete(Kind::kRecBeam, 1 + j, sections[j], j));
+    NumberSections(*recs.back()->pRecBeam, sections[j]);
+  }
+  recs.push_back(MakeConcrete(Kind::kRoundBeam, 4, 9, 4));
+  NumberSections(*recs.back()->pRoundBeam, 9);
+  Store({recs[0].get(), recs[1].get(), recs[2].get(), recs[3].get()});
+
+  ShowConcreteFrameStl* info = Info({1, 2, 3, 4});
+  const double expected[3][3] = {{0, 4, 8}, {0, 4, 7}, {0, 0, 0}};
+  for (int j = 0; j < 3; ++j) {
+    const ShowConcreteFrameStl& s = info[j];
+    SCOPED_TRACE(sections[j]);
+    EXPECT_EQ(s.memberClass, 1);
+    for (int m = 0; m < 3; ++m) {
+      EXPECT_EQ(s.beamAtSections[m], 400 + expected[j][m]);
+      EXPECT_EQ(s.rectBeamAtSections[m], 500 + expected[j][m]);
+    }
+    EXPECT_EQ(s.endsOrPairedMaxima[0], 600 + expected[j][0]);  // first, last, middle
+    EXPECT_EQ(s.endsOrPairedMaxima[1], 600 + expected[j][2]);
+    EXPECT_EQ(s.endsOrPairedMaxima[2], 600 + expected[j][1]);
+    EXPECT_EQ(s.extraValues[0], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[2]);
+    EXPECT_EQ(s.extraValues[1], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[3]);
+    EXPECT_EQ(s.columnValues[0], 0.0);
+  }
+  const ShowConcreteFrameStl& round = info[3];
+  EXPECT_EQ(round.beamAtSections[1], 404.0);
+  EXPECT_EQ(round.endsOrPairedMaxima[1], 508.0);
+  EXPECT_EQ(round.rectBeamAtSections[0], 0.0);
+  EXPECT_EQ(round.extraValues[0], 0.0);
+}
+
+TEST_F(ConcreteInfoTest, BeamWithoutSectionsKeepsItsSectionFieldsZero) {
+  auto beam = MakeConcrete(Kind::kRecBeam, 1, 0, 1);
+  Store({beam.get()});
+  const ShowConcreteFrameStl& s = Info({1})[0];
+  EXPECT_EQ(s.memberClass, 1);
+  EXPECT_EQ(s.beamAtSections[0], 0.0);
+  EXPECT_EQ(s.endsOrPairedMaxima[2], 0.0);
+  EXPECT_EQ(s.extraValues[1], beam->pRecBeam->dRsl[3]);
+}
+
+TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
+  auto rect = MakeConcrete(Kind::kRecCol, 1, 2, 1);
+  rect->pRecCol->dRsl[27] = 3.5;
+  rect->pRecCol->dRsl[31] = 2.0;
+  rect->pRecCol->dRsl[35] = 1.0;
+  rect->pRecCol->dRsl[39] = 6.0;
+  auto special = MakeConcrete(Kind::kSpecialCol, 2, 2, 2);
+  special->pSpecialCol->dRsl[15] = -1.0;
+  special->pSpecialCol->dRsl[19] = -1.0;
+  auto round = MakeConcrete(Kind::kRoundCol, 3, 2, 3);
+  round->checkStatus = -1;
+  auto bare = MakeConcrete(Kind::kNone, 4, 2, 4);
+  bare->checkStatus = 0;
+  Store({rect.get(), special.get(), round.get(), bare.get()});
+  ShowConcreteFrameStl* info = Info({1, 2, 3, 4});
+
+  const double* r = rect->pRecCol->dRsl;
+  const ShowConcreteFrameStl& a = info[0];
+  EXPECT_EQ(a.memberClass, 2);
+  const double rectColumn[6] = {r[7], r[3], r[15], r[11], r[50], r[53]};
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(a.columnValues[k], rectColumn[k]) << k;
+  EXPECT_EQ(a.endsOrPairedMaxima[0], 3.5);
+  EXPECT_EQ(a.endsOrPairedMaxima[1], 3.5);
+  EXPECT_EQ(a.endsOrPairedMaxima[2], 6.0);
+  EXPECT_EQ(a.extraValues[0], r[44]);
+  EXPECT_EQ(a.extraColumnValues[1], r[48]);
+  EXPECT_EQ(a.checked, 1);
+
+  const double* s = special->pSpecialCol->dRsl;
+  const ShowConcreteFrameStl& b = info[1];
+  const double specialColumn[6] = {s[3], s[41], s[7], 0.0, s[38], 0.0};
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(b.columnValues[k], specialColumn[k]) << k;
+  EXPECT_EQ(b.endsOrPairedMaxima[0], -1.0);
+  EXPECT_EQ(b.endsOrPairedMaxima[2], s[23] > s[27] ? s[23] : s[27]);
+  EXPECT_EQ(b.extraValues[1], s[31]);
+  EXPECT_EQ(b.extraColumnValues[0], s[37]);
+
+  const double* o = round->pRoundCol->dRsl;
+  const ShowConcreteFrameStl& c = info[2];
+  const double roundColumn[6] = {0.0, o[3], 0.0, o[7], o[20], 0.0};
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(c.columnValues[k], roundColumn[k]) << k;
+  EXPECT_EQ(c.endsOrPairedMaxima[1], o[15]);
+  EXPECT_EQ(c.endsOrPairedMaxima[2], o[19]);
+  EXPECT_EQ(c.extraValues[0], 0.0);
+  EXPECT_EQ(c.checked, 0);
+
+  const ShowConcreteFrameStl& d = info[3];  // no sub-record: class and flag only
+  EXPECT_EQ(d.memberClass, 2);
+  EXPECT_EQ(d.checked, 1);
+  EXPECT_EQ(d.columnValues[1], 0.0);
+}
+
+TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZero) {
+  DataForSteel steel;
+  steel.eleNo = 2;
+  steel.eleType = 6;
+  steel.secType = 1;
+  WriteProjectFile("CHKST", chkrsl_test::CaptureWrites([&](std::FILE* f) {
+                     const uint8_t one[4] = {1, 0, 0, 0};
+                     std::fwrite(one, 1, 4, f);
+                     steel.WriteToCHK(f);
+                   }));
+  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({2}, 6));
+  doc().SetElementSecType(2, 1);
+  const ShowConcreteFrameStl& s = Info({2})[0];
+  EXPECT_EQ(s.memberClass, 0);
+  EXPECT_EQ(s.checked, 0);
+}
+
+TEST_F(ConcreteInfoTest, EmptyListGivesAnEmptyArrayAndAFailedReadNone) {
+  AcIntArray none;
+  ShowConcreteFrameStl* info = nullptr;
+  EXPECT_TRUE(GetCTMemberChkInfo(none, info));
+  EXPECT_NE(info, nullptr);
+  ReleaseChkInfo(info);
+
+  AcIntArray missing{5};
+  ShowConcreteFrameStl sentinel[1] = {};
+  ShowConcreteFrameStl* untouched = sentinel;
+  EXPECT_FALSE(GetCTMemberChkInfo(missing, untouched));
+  EXPECT_EQ(untouched, sentinel);
+  EXPECT_EQ(alerts, std::vector<std::string>{"单元未验算!"});
+}
+
+TEST_F(ProjectTest, WallInfoScalesItsTwoResults) {
+  auto wall = MakeConcrete(Kind::kWall, 8, 1, 1);
+  wall->pWall->dRsl[2] = 2500000.0;
+  wall->pWall->dRsl[6] = -4000.0;
+  auto unchecked = MakeConcrete(Kind::kWall, 9, 1, 2);
+  unchecked->checkStatus = -1;
+  WriteProjectFile("CHKCW", chkrsl_test::ResultFileOf({wall.get(), unchecked.get()}));
+  AcIntArray numbers{9, 8};  // any order
+  ShowShearWallStl* info = nullptr;
+  ASSERT_TRUE(GetCTWallChkInfo(numbers, info));
+  EXPECT_EQ(info[0].checked, 0);
+  EXPECT_EQ(info[1].dRsl2Scaled, 2.5);
+  EXPECT_DOUBLE_EQ(info[1].dRsl6Scaled, -0.004);
+  EXPECT_EQ(info[1].checked, 1);
+  ReleaseChkInfo(info);
+
+  AcIntArray missing{8, 10};
+  info = nullptr;
+  EXPECT_FALSE(GetCTWallChkInfo(missing, info));
+  EXPECT_EQ(info, nullptr);
+  EXPECT_EQ(alerts, std::vector<std::string>{"墙体未验算!"});
+}
+
+TEST_F(ProjectTest, EdgeInfoWidensTheFlagAndScalesByField) {
+  DataForWallEdge edge;
+  for (int k = 0; k < 17; ++k) edge.dRsl[k] = 1000.0 * (k + 1);
+  edge.dRsl[4] = 1500.0;
+  edge.bFlag[0] = 200;
+  edge.nRsl[0] = 77;
+  edge.nRsl[1] = -3;
+  edge.edgeNo = 1;
+  WriteProjectFile("Edge", chkrsl_test::EdgeFile({&edge}));
+  AcIntArray numbers{1};
+  ShowBoundMemStl* info = nullptr;
+  ASSERT_TRUE(GetCTEdgeChkInfo(numbers, info));
+  const ShowBoundMemStl& s = info[0];
+  EXPECT_EQ(s.flag, 200);
+  EXPECT_EQ(s.code, -3);
+  EXPECT_EQ(s.dRsl4Scaled, 1.5);
+  EXPECT_EQ(s.dRsl5Scaled, 6.0);
+  EXPECT_EQ(s.dRsl2Scaled, 3.0);
+  EXPECT_EQ(s.dRsl10Scaled, 11.0);
+  EXPECT_EQ(s.dRsl11, 12000.0);
+  EXPECT_DOUBLE_EQ(s.dRsl13Scaled, 0.014);
+  EXPECT_DOUBLE_EQ(s.dRsl12Scaled, 0.013);
+  EXPECT_EQ(s.dRsl16, 17000.0);
+  EXPECT_EQ(s.dRsl14, 15000.0);
+  EXPECT_EQ(s.dRsl15, 16000.0);
+  ReleaseChkInfo(info);
+
+  AcIntArray missing{2};
+  info = nullptr;
+  EXPECT_FALSE(GetCTEdgeChkInfo(missing, info));
+  EXPECT_EQ(info, nullptr);
+  EXPECT_EQ(alerts, std::vector<std::string>{"边缘构件未验算!"});
+}
+
+}  // namespace
