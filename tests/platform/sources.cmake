@@ -1,3 +1,4 @@
 list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/clock_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_test.cpp)

@@ -11,6 +11,15 @@ struct Project {
   std::string userFolder;
 };
 
+chkrsl::host::PathObserver& Observer() {
+  static chkrsl::host::PathObserver observer;
+  return observer;
+}
+
+void Observe(const char* ext) {
+  if (Observer()) Observer()(ext);
+}
+
 Project& CurrentProject() {
   static Project project;
   return project;
@@ -66,11 +75,13 @@ void MyPerDocData::Clear() {
 
 int GetProjFileName(char* path, const char* ext, bool, bool, bool, int) {
   if (!path || !ext) return 0;
+  Observe(ext);
   return CopyOut(path, chkrsl::host::ProjectFilePath(ext));
 }
 
 int GetProjFileName_User(char* path, const char* ext, bool, bool, int) {
   if (!path || !ext) return 0;
+  Observe(ext);
   return CopyOut(path, chkrsl::host::UserFilePath(ext));
 }
 
@@ -93,6 +104,8 @@ void OpenProject(const std::string& folder, const std::string& name) {
 void CloseProject() { CurrentProject() = Project(); }
 
 bool IsProjectOpen() { return CurrentProject().open; }
+
+void SetPathObserver(PathObserver observer) { Observer() = std::move(observer); }
 
 void SetUserFolder(const std::string& folder) { CurrentProject().userFolder = folder; }
 

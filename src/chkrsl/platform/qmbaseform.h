@@ -3,6 +3,7 @@
 // and fills the document through the controls in chkrsl::host.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "chkrsl/platform/afx.h"
@@ -77,6 +78,13 @@ void SetUserFolder(const std::string& folder);
 // programs and tests that prepare or inspect project files.
 std::string ProjectFilePath(const std::string& ext);
 std::string UserFilePath(const std::string& ext);
+
+// Called with the name of every path GetProjFileName or
+// GetProjFileName_User is asked for, before it is composed, so that a host
+// or test can see the document as the library leaves it at that moment.
+// An empty observer removes it.
+using PathObserver = std::function<void(const char* ext)>;
+void SetPathObserver(PathObserver observer);
 
 }  // namespace host
 }  // namespace chkrsl

@@ -1,5 +1,7 @@
 list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/acad.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cstring.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/qmbaseform.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qmbaseform.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewer.cpp)
