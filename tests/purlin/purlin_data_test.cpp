@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "purlin/purlin_samples.h"
+#include "support/project_fixture.h"
+
+namespace {
+
+using chkrsl_test::Bytes;
+using chkrsl_test::GetF64;
+using chkrsl_test::GetI32;
+using chkrsl_test::PutF64;
+using chkrsl_test::PutI32;
+
+class PurlinData : public chkrsl_test::ProjectTest {
+ protected:
+  void TearDown() override {
+    chkrsl::host::SetPathObserver(nullptr);
+    ProjectTest::TearDown();
+  }
+
+  void SaveDesign(const PurlineDesData& d, int kind) {
+    const char* name = kind == kRoofPurlin ? "Dlg_DesWLT" : "Dlg_DesQLT";
+    ASSERT_TRUE(WritePurlineDesData(PathOf(name).c_str(), d, kind));
+  }
+  Bytes DesignBytes(const PurlineDesData& d, int kind) {
+    const std::string path = PathOf("scratch");
+    EXPECT_TRUE(WritePurlineDesData(path.c_str(), d, kind));
+    return chkrsl_test::ReadFileBytes(path);
+  }
+  Bytes CheckBytes(const PurlineChkData& c) {
+    const std::string path = PathOf("scratch");
+    EXPECT_TRUE(WritePurlineChkData(path.c_str(), c));
+    return chkrsl_test::ReadFileBytes(path);
+  }
+};
+
+TEST_F(PurlinData, DesignFilesOfBothKindsRoundTrip) {
+  struct Case {
+    int kind;
+    PurlineDesData data;
+    size_t bytes;
+  };
+  const Case cases[] = {{kRoofPurlin, purlin_test::RoofDesign(), kRoofDesignBytes},
+                        {kWallPurlin, purlin_test::WallDesign(), kWallDesignBytes}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    SaveDesign(c.data, c.kind);
+    const std::string name = c.kind == kRoofPurlin ? "Dlg_DesWLT" : "Dlg_DesQLT";
+    const Bytes file = ReadProjectFile(name);
+    EXPECT_EQ(file.size(), c.bytes);
+    doc().purlinKind = c.kind;
+    PurlineDesData read;
+    read.deadLoad = 99;  // zeroed before reading
+    ASSERT_TRUE(ReadPurlineDesData(read));
+    EXPECT_EQ(DesignBytes(read, c.kind), file);
+  }
+}
+
+TEST_F(PurlinData, EachKindHasItsOwnOffsets) {
+  PurlineDesData d = purlin_test::RoofDesign();
+  d.windwardCoef = 5;  // not in the roof layout
+  Bytes roof = DesignBytes(d, kRoofPurlin);
+  EXPECT_EQ(GetF64(roof, 20), d.roofSlope);
+  EXPECT_EQ(GetI32(roof, 48), d.purlinForm);
+  EXPECT_EQ(GetF64(roof, 88), d.maintenanceLoad);
+  EXPECT_EQ(GetF64(roof, 120), d.shapeCoef);
+
+  d = purlin_test::WallDesign();
+  d.roofSlope = d.liveLoad = d.maintenanceLoad = d.shapeCoef = 5;  // not in the wall layout
+  Bytes wall = DesignBytes(d, kWallPurlin);
+  EXPECT_EQ(GetF64(wall, 20), d.span);
+  EXPECT_EQ(GetI32(wall, 40), d.purlinForm);
+  EXPECT_EQ(GetI32(wall, 72), d.buildingForm);
+  EXPECT_EQ(GetF64(wall, 96), d.windwardCoef);
+  EXPECT_EQ(GetF64(wall, 104), d.leewardCoef);
+
+  WriteProjectFile("Dlg_DesQLT", wall);
+  doc().purlinKind = kWallPurlin;
+  PurlineDesData read;
+  ASSERT_TRUE(ReadPurlineDesData(read));
+  EXPECT_EQ(read.roofSlope, 0);
+  EXPECT_EQ(read.liveLoad, 0);
+  EXPECT_EQ(read.maintenanceLoad, 0);
+  EXPECT_EQ(read.shapeCoef, 0);
+}
+
+TEST_F(PurlinData, AShortFileFillsOnlyTheFieldsItHoldsWhole) {
+  Bytes b;
+  PutI32(b, 3);
+  PutI32(b, 1);
+  PutI32(b, 6);
+  PutF64(b, 1e5);
+  PutF64(b, 0.2);    // roof slope
+  b.resize(b.size() + 5, 0xFF);  // the span cut short
+  WriteProjectFile("Dlg_DesWLT", b);
+  doc().purlinKind = kRoofPurlin;
+  PurlineDesData read;
+  ASSERT_TRUE(ReadPurlineDesData(read));
+  EXPECT_EQ(read.steelGrade, 3);
+  EXPECT_EQ(read.roofSlope, 0.2);
+  EXPECT_EQ(read.span, 0);
+  EXPECT_EQ(read.spacing, 0);
+}
+
+TEST_F(PurlinData, DesignPathIsComposedWithPurlinKindZeroAndTheKindComesBack) {
+  std::vector<int> seen;
+  chkrsl::host::SetPathObserver([&](const char*) { seen.push_back(GetQMpDoc()->purlinKind); });
+  PurlineDesData read;
+  doc().purlinKind = kWallPurlin;  // no design file
+  EXPECT_FALSE(ReadPurlineDesData(read));
+  EXPECT_EQ(doc().purlinKind, kWallPurlin);
+  EXPECT_TRUE(alerts.empty());
+  EXPECT_EQ(seen, std::vector<int>{0});
+
+  SaveDesign(purlin_test::RoofDesign(), kRoofPurlin);
+  for (int kind : {0, 3, -1}) {
+    doc().purlinKind = kind;
+    EXPECT_FALSE(ReadPurlineDesData(read));
+    EXPECT_EQ(doc().purlinKind, kind);
+  }
+  EXPECT_EQ(seen.size(), 1u);  // no path asked for without a purlin kind
+
+  doc().purlinKind = kRoofPurlin;
+  PurlineChkData chk;
+  EXPECT_FALSE(ReadPurlineChkData(chk));
+  EXPECT_EQ(seen.back(), kRoofPurlin);  // "PCR" with the kind as it is
+}
+
+TEST_F(PurlinData, CheckFileRoundTripsAtItsOffsets) {
+  const PurlineChkData c = purlin_test::AllChecks();
+  const Bytes file = CheckBytes(c);
+  ASSERT_EQ(file.size(), kPurlinCheckBytes);
+  EXPECT_EQ(GetF64(file, 72), c.f);
+  EXPECT_EQ(GetI32(file, 104), 1);
+  EXPECT_EQ(GetF64(file, 212), c.stability.ratio);
+  EXPECT_EQ(GetF64(file, 220), c.chi);
+  EXPECT_EQ(GetI32(file, 252), c.stability.combNo);
+  EXPECT_EQ(GetF64(file, 328), c.phiB);
+  EXPECT_EQ(GetF64(file, 412), c.windSuction.eff.We3b);
+  EXPECT_EQ(GetI32(file, 424), c.deflectionLimit);
+
+  // The second half of a flag's slot does not count.
+  Bytes stored = file;
+  for (size_t i = 100; i < 104; ++i) stored[i] = 0xA5;
+  WriteProjectFile("PCR", stored);
+  PurlineChkData read;
+  ASSERT_TRUE(ReadPurlineChkData(read));
+  EXPECT_EQ(read.strengthDone, 1);
+  EXPECT_EQ(CheckBytes(read), file);
+}
+
+TEST_F(PurlinData, AMissingCheckFileIsAnAlert) {
+  PurlineChkData read;
+  read.A = 5;
+  EXPECT_FALSE(ReadPurlineChkData(read));
+  EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"});
+
+  WriteProjectFile("PCR", Bytes(100, 0));  // short: the rest stays 0
+  read.deflectionN = 7;
+  EXPECT_TRUE(ReadPurlineChkData(read));
+  EXPECT_EQ(read.deflectionN, 0);
+}
+
+}  // namespace
