@@ -4,10 +4,12 @@
 
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/afx.h"
+#include "chkrsl/platform/clock.h"
 #include "chkrsl/platform/cstring.h"
 #include "chkrsl/platform/display_structs.h"
 #include "chkrsl/platform/gbk.h"
 #include "chkrsl/platform/qmbaseform.h"
+#include "chkrsl/platform/viewer.h"
 
 #include "chkrsl/io/coding.h"
 #include "chkrsl/io/file_io.h"
@@ -36,3 +38,10 @@
 #include "chkrsl/store/wall_readers.h"
 
 #include "chkrsl/presentation/concrete_info.h"
+#include "chkrsl/presentation/rule_strings.h"
+
+#include "chkrsl/purlin/load_comb_text.h"
+#include "chkrsl/purlin/purlin_data.h"
+#include "chkrsl/purlin/report_layout.h"
+#include "chkrsl/purlin/report_stream.h"
+#include "chkrsl/purlin/report_writer.h"

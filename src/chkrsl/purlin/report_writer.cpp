@@ -1,0 +1,42 @@
+#include "chkrsl/purlin/report_writer.h"
+
+#include <cstdio>
+
+#include "chkrsl/io/file_io.h"
+#include "chkrsl/platform/clock.h"
+#include "chkrsl/platform/qmbaseform.h"
+#include "chkrsl/platform/viewer.h"
+#include "chkrsl/purlin/purlin_data.h"
+#include "chkrsl/purlin/report_layout.h"
+
+namespace {
+
+const char* ReportFileName(int kind) { return kind == kRoofPurlin ? "Chk_WLT" : "Chk_QLT"; }
+
+// Writes the report's bytes as they are: the stream already holds CR LF.
+bool SaveReport(const char* path, const std::string& bytes) {
+  std::FILE* f = std::fopen(path, "wb");
+  if (!f) return false;
+  const bool written = chkrsl::io::WriteBytes(f, bytes.data(), bytes.size());
+  return std::fclose(f) == 0 && written;
+}
+
+}  // namespace
+
+bool WritePurlineRsl() {
+  PurlineDesData des;
+  if (!ReadPurlineDesData(des)) return false;
+  const int kind = GetQMpDoc()->purlinKind;
+  char path[kProjPathBufferSize];
+  if (GetProjFileName_User(path, ReportFileName(kind), true, false, 0) != 1) return false;
+  PurlineChkData chk;
+  if (!ReadPurlineChkData(chk)) return false;
+
+  chkrsl::ReportStream out;
+  chkrsl::WritePurlinReport(out, des, chk, kind,
+                            chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
+  if (!SaveReport(path, out.bytes())) return false;
+  return OpenInNotepad(path);
+}
+
+bool OpenInNotepad(const char* path) { return path && chkrsl::StartViewer(path); }

@@ -1,0 +1,16 @@
+// The purlin design report of the document's purlin kind: written as GBK
+// text with CR LF line ends into the user area ("Chk_WLT" for roof purlins,
+// "Chk_QLT" for wall purlins) and opened in the viewer.
+#pragma once
+
+// Reads the design inputs and check results, writes the report and starts
+// the viewer on it. True when the report was written whole and the viewer
+// started. False when the purlin kind is neither roof nor wall, an input
+// file cannot be read (nothing written; a missing check result file shows
+// "写文件时发生错误!"), the report path cannot be composed, the report
+// cannot be written (the viewer is then not started), or the viewer cannot
+// be started (the report stays written).
+bool WritePurlineRsl();
+
+// Starts the viewer on `path`; whether it started.
+bool OpenInNotepad(const char* path);

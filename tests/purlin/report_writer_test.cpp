@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "purlin/purlin_samples.h"
+#include "support/project_fixture.h"
+
+namespace {
+
+using chkrsl_test::Bytes;
+
+// Tue Nov 14 22:13:20 2023 UTC
+constexpr std::time_t kWritingTime = 1700000000;
+
+std::string ExpectedPath(const std::string& name) {
+  return std::string(CHKRSL_TESTS_DIR) + "/purlin/expected/" + name;
+}
+
+class PurlinReport : public chkrsl_test::ProjectTest {
+ protected:
+  void SetUp() override {
+    ProjectTest::SetUp();
+    chkrsl::host::FixClock(kWritingTime);
+    chkrsl::host::SetViewer({"true"});
+  }
+  void TearDown() override {
+    chkrsl::host::UseSystemClock();
+    chkrsl::host::SetViewer({});
+    ProjectTest::TearDown();
+  }
+
+  void Prepare(int kind, const PurlineDesData& des, const PurlineChkData& chk) {
+    doc().purlinKind = kind;
+    const char* name = kind == kRoofPurlin ? "Dlg_DesWLT" : "Dlg_DesQLT";
+    ASSERT_TRUE(WritePurlineDesData(PathOf(name).c_str(), des, kind));
+    ASSERT_TRUE(WritePurlineChkData(PathOf("PCR").c_str(), chk));
+  }
+
+  std::string ReportPath(int kind) const {
+    return chkrsl::host::UserFilePath(kind == kRoofPurlin ? "Chk_WLT" : "Chk_QLT");
+  }
+
+  // Compares the report with its expected file; CHKRSL_UPDATE_EXPECTED=1
+  // writes the expected file instead, for review.
+  void ExpectReport(int kind, const std::string& expectedName) {
+    const Bytes written = chkrsl_test::ReadFileBytes(ReportPath(kind));
+    if (std::getenv("CHKRSL_UPDATE_EXPECTED")) {
+      chkrsl_test::WriteFileBytes(ExpectedPath(expectedName), written);
+      return;
+    }
+    const Bytes expected = chkrsl_test::ReadFileBytes(ExpectedPath(expectedName));
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(chkrsl::GbkToUtf8(std::string(written.begin(), written.end())),
+              chkrsl::GbkToUtf8(std::string(expected.begin(), expected.end())));
+    EXPECT_EQ(written, expected);
+  }
+
+  // A viewer that leaves a mark when it is started.
+  std::string MarkingViewer() {
+    const std::string mark = folder + "/viewer-started";
+    chkrsl::host::SetViewer({"touch", mark});
+    return mark;
+  }
+};
+
+TEST_F(PurlinReport, RoofReportWithEveryCheckBlock) {
+  purlin_test::AddCombinations(doc());
+  Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
+  ASSERT_TRUE(WritePurlineRsl());
+  ExpectReport(kRoofPurlin, "roof_report.gbk");
+  EXPECT_EQ(doc().purlinKind, kRoofPurlin);
+}
+
+TEST_F(PurlinReport, WallReportWithoutChecksOrCombinations) {
+  Prepare(kWallPurlin, purlin_test::WallDesign(), purlin_test::NoChecks());
+  ASSERT_TRUE(WritePurlineRsl());
+  ExpectReport(kWallPurlin, "wall_report.gbk");
+}
+
+TEST_F(PurlinReport, PinnedBytes) {
+  Prepare(kWallPurlin, purlin_test::WallDesign(), purlin_test::NoChecks());
+  ASSERT_TRUE(WritePurlineRsl());
+  const Bytes b = chkrsl_test::ReadFileBytes(ReportPath(kWallPurlin));
+  const std::string text(b.begin(), b.end());
+  // The time line's own newline is CR LF too.
+  EXPECT_NE(text.find("Tue Nov 14 22:13:20 2023\r\n"), std::string::npos);
+  // 支撑砌体墙(1/180且≤50mm)
+  EXPECT_NE(text.find("\xD6\xA7\xB3\xC5\xC6\xF6\xCC\xE5\xC7\xBD(1/180\xC7\xD2\xA1\xDC" "50mm)"),
+            std::string::npos);
+  // The report ends with the limit denominator.
+  EXPECT_EQ(text.substr(text.size() - 10), "99 > 1/100");
+}
+
+TEST_F(PurlinReport, NothingIsWrittenWithoutInputs) {
+  const std::string mark = MarkingViewer();
+  doc().purlinKind = 0;
+  EXPECT_FALSE(WritePurlineRsl());
+  doc().purlinKind = kRoofPurlin;  // no design file
+  EXPECT_FALSE(WritePurlineRsl());
+  EXPECT_TRUE(alerts.empty());
+
+  ASSERT_TRUE(WritePurlineDesData(PathOf("Dlg_DesWLT").c_str(), purlin_test::RoofDesign(),
+                                  kRoofPurlin));
+  EXPECT_FALSE(WritePurlineRsl());  // no check results
+  EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"});
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_FALSE(std::filesystem::exists(ReportPath(kRoofPurlin)));
+  EXPECT_FALSE(std::filesystem::exists(mark));
+}
+
+TEST_F(PurlinReport, AReportThatCannotBeWrittenIsNotOpened) {
+  const std::string mark = MarkingViewer();
+  Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
+  chkrsl::host::SetUserFolder(folder + "/missing-folder");
+  EXPECT_FALSE(WritePurlineRsl());
+  // A user area whose paths do not fit their buffer is no path at all.
+  chkrsl::host::SetUserFolder(folder + "/" + std::string(300, 'u'));
+  EXPECT_FALSE(WritePurlineRsl());
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_FALSE(std::filesystem::exists(mark));
+}
+
+TEST_F(PurlinReport, AViewerThatCannotStartLeavesTheReport) {
+  Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
+  chkrsl::host::SetViewer({folder + "/no-such-viewer"});
+  EXPECT_FALSE(WritePurlineRsl());
+  EXPECT_TRUE(std::filesystem::exists(ReportPath(kRoofPurlin)));
+
+  const std::string mark = MarkingViewer();
+  EXPECT_TRUE(OpenInNotepad(ReportPath(kRoofPurlin).c_str()));
+  for (int i = 0; i < 200 && !std::filesystem::exists(mark); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(std::filesystem::exists(mark));
+}
+
+}  // namespace
