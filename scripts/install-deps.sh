@@ -3,7 +3,7 @@
 # Needs root to install; without root it only reports what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libgtest-dev libcli11-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ clang libgtest-dev libcli11-dev libbenchmark-dev nlohmann-json3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

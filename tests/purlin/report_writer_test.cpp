@@ -26,10 +26,14 @@ class PurlinReport : public chkrsl_test::ProjectTest {
   void SetUp() override {
     ProjectTest::SetUp();
     chkrsl::host::FixClock(kWritingTime);
-    chkrsl::host::SetViewer({"true"});
+    chkrsl::host::SetViewerLauncher([this](const std::string& path) {
+      opened.push_back(path);
+      return viewerStarts;
+    });
   }
   void TearDown() override {
     chkrsl::host::UseSystemClock();
+    chkrsl::host::SetViewerLauncher(nullptr);
     chkrsl::host::SetViewer({});
     ProjectTest::TearDown();
   }
@@ -60,12 +64,8 @@ class PurlinReport : public chkrsl_test::ProjectTest {
     EXPECT_EQ(written, expected);
   }
 
-  // A viewer that leaves a mark when it is started.
-  std::string MarkingViewer() {
-    const std::string mark = folder + "/viewer-started";
-    chkrsl::host::SetViewer({"touch", mark});
-    return mark;
-  }
+  std::vector<std::string> opened;  // paths handed to the viewer
+  bool viewerStarts = true;
 };
 
 TEST_F(PurlinReport, RoofReportWithEveryCheckBlock) {
@@ -73,6 +73,7 @@ TEST_F(PurlinReport, RoofReportWithEveryCheckBlock) {
   Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
   ASSERT_TRUE(WritePurlineRsl());
   ExpectReport(kRoofPurlin, "roof_report.gbk");
+  EXPECT_EQ(opened, std::vector<std::string>{ReportPath(kRoofPurlin)});
   EXPECT_EQ(doc().purlinKind, kRoofPurlin);
 }
 
@@ -97,7 +98,6 @@ TEST_F(PurlinReport, PinnedBytes) {
 }
 
 TEST_F(PurlinReport, NothingIsWrittenWithoutInputs) {
-  const std::string mark = MarkingViewer();
   doc().purlinKind = 0;
   EXPECT_FALSE(WritePurlineRsl());
   doc().purlinKind = kRoofPurlin;  // no design file
@@ -108,31 +108,35 @@ TEST_F(PurlinReport, NothingIsWrittenWithoutInputs) {
                                   kRoofPurlin));
   EXPECT_FALSE(WritePurlineRsl());  // no check results
   EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
   EXPECT_FALSE(std::filesystem::exists(ReportPath(kRoofPurlin)));
-  EXPECT_FALSE(std::filesystem::exists(mark));
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(PurlinReport, AReportThatCannotBeWrittenIsNotOpened) {
-  const std::string mark = MarkingViewer();
   Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
   chkrsl::host::SetUserFolder(folder + "/missing-folder");
   EXPECT_FALSE(WritePurlineRsl());
   // A user area whose paths do not fit their buffer is no path at all.
   chkrsl::host::SetUserFolder(folder + "/" + std::string(300, 'u'));
   EXPECT_FALSE(WritePurlineRsl());
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_FALSE(std::filesystem::exists(mark));
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(PurlinReport, AViewerThatCannotStartLeavesTheReport) {
   Prepare(kRoofPurlin, purlin_test::RoofDesign(), purlin_test::AllChecks());
-  chkrsl::host::SetViewer({folder + "/no-such-viewer"});
+  viewerStarts = false;
   EXPECT_FALSE(WritePurlineRsl());
   EXPECT_TRUE(std::filesystem::exists(ReportPath(kRoofPurlin)));
+}
 
-  const std::string mark = MarkingViewer();
-  EXPECT_TRUE(OpenInNotepad(ReportPath(kRoofPurlin).c_str()));
+TEST_F(PurlinReport, TheViewerIsAProcessStartedFromAnArgumentVector) {
+  chkrsl::host::SetViewerLauncher(nullptr);
+  chkrsl::host::SetViewer({folder + "/no-such-viewer"});
+  EXPECT_FALSE(OpenInNotepad("report"));
+  // The path is one argument, blanks and all, and reaches no shell.
+  const std::string mark = folder + "/started; rm -rf x";
+  chkrsl::host::SetViewer({"touch"});
+  EXPECT_TRUE(OpenInNotepad(mark.c_str()));
   for (int i = 0; i < 200 && !std::filesystem::exists(mark); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_TRUE(std::filesystem::exists(mark));

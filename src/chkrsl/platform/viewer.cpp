@@ -19,6 +19,11 @@ std::vector<std::string>& HostViewer() {
   return viewer;
 }
 
+host::ViewerLauncher& Launcher() {
+  static host::ViewerLauncher launcher;
+  return launcher;
+}
+
 #ifdef _WIN32
 
 // One argument of a Windows command line, quoted when it holds blanks or
@@ -102,6 +107,7 @@ std::vector<std::string> ViewerCommand() {
 }
 
 bool StartViewer(const std::string& path) {
+  if (Launcher()) return Launcher()(path);
   std::vector<std::string> argv = ViewerCommand();
   if (argv.empty() || argv[0].empty()) return false;
   argv.push_back(path);
@@ -111,6 +117,8 @@ bool StartViewer(const std::string& path) {
 namespace host {
 
 void SetViewer(std::vector<std::string> programAndArgs) { HostViewer() = std::move(programAndArgs); }
+
+void SetViewerLauncher(ViewerLauncher launcher) { Launcher() = std::move(launcher); }
 
 }  // namespace host
 }  // namespace chkrsl
