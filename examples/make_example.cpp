@@ -4,6 +4,7 @@
 
 #include "chkrsl/chkrsl.h"
 #include "example_project.h"
+#include "purlin_example.h"
 #include "steel_family_example.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
   example::AddSteelExample(project);
   example::AddSteelFamilyExample(project);
   example::AddConcreteExample(project);
-  if (!project.Write() || !example::WriteWallExample()) {
+  if (!project.Write() || !example::WriteWallExample() ||
+      !example::WritePurlinExample(argv[1], argv[2])) {
     std::fprintf(stderr, "could not write the example project into %s\n", argv[1]);
     return 1;
   }

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "concrete_commands.h"
 #include "project_loader.h"
+#include "purlin_commands.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Inspect the member check results stored in a project's result files."};
@@ -42,7 +43,34 @@ int main(int argc, char** argv) {
   std::vector<int> numbers;
   info->add_option("numbers", numbers, "Element numbers (edge numbers for edge)")->required();
 
+  CLI::App* rule = app.add_subcommand("rule", "Print the clause text and verdict of a plate check");
+  chkrsl_cli::PlateKind plate = chkrsl_cli::PlateKind::kWeb;
+  const std::map<std::string, chkrsl_cli::PlateKind> plates{
+      {"web", chkrsl_cli::PlateKind::kWeb}, {"flange", chkrsl_cli::PlateKind::kFlange}};
+  rule->add_option("plate", plate, "web or flange")
+      ->required()
+      ->transform(CLI::CheckedTransformer(plates, CLI::ignore_case));
+  int ruleCode = 0;
+  double ratio = 0;
+  bool useEffective = false;
+  rule->add_option("code", ruleCode, "Rule code")->required();
+  rule->add_option("ratio", ratio, "Checked ratio over its limit, or a marker value")->required();
+  rule->add_flag("--effective", useEffective, "A web that exceeds its limit takes the effective section");
+
+  CLI::App* purlin = app.add_subcommand("purlin-report", "Write the purlin design report");
+  chkrsl_cli::PurlinReportOptions report;
+  const std::map<std::string, int> purlinKinds{{"auto", 0}, {"roof", 1}, {"wall", 2}};
+  purlin->add_option("--kind", report.purlinKind, "roof, wall or auto (the design file present)")
+      ->transform(CLI::CheckedTransformer(purlinKinds, CLI::ignore_case));
+  purlin->add_option("--combinations", report.combinations,
+                     "Load combinations as JSON (default <project>.LoadComb.json when present)");
+  purlin->add_option("--output-dir", report.outputFolder, "Folder of the report")
+      ->capture_default_str();
+  purlin->add_flag("--print", report.print, "Print the report as UTF-8 instead of its path");
+  purlin->add_flag("--open", report.open, "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)");
+
   CLI11_PARSE(app, argc, argv);
+  if (*rule) return chkrsl_cli::PrintRule(plate, ruleCode, ratio, useEffective, std::cout);
 
   if (!chkrsl_cli::OpenProjectPath(project)) {
     std::cerr << "no project at '" << project << "'\n";
@@ -55,5 +83,6 @@ int main(int argc, char** argv) {
   if (*wall) return chkrsl_cli::ShowWall(eleNo, std::cout);
   if (*edge) return chkrsl_cli::ShowEdge(edgeNo, std::cout);
   if (*info) return chkrsl_cli::PrintDisplayInfo(infoKind, numbers, std::cout);
+  if (*purlin) return chkrsl_cli::WritePurlinReport(report, std::cout, std::cerr);
   return 0;
 }

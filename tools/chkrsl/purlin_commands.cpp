@@ -1,0 +1,111 @@
+#include "purlin_commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "chkrsl/chkrsl.h"
+
+namespace chkrsl_cli {
+
+int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, std::ostream& out) {
+  CString text;
+  const bool pass = plate == PlateKind::kWeb ? GetWRuleStr(ruleCode, ratio, text, useEffective)
+                                             : GetFRuleStr(ruleCode, ratio, text);
+  out << chkrsl::GbkToUtf8(text.str()) << '\n' << (pass ? "passes" : "does not pass") << '\n';
+  return 0;
+}
+
+namespace {
+
+void AddCombination(const nlohmann::json& terms, MyPerDocData& doc) {
+  QMLoadComb* comb = doc.AddLoadComb();
+  for (const nlohmann::json& t : terms.get_ref<const nlohmann::json::array_t&>()) {
+    comb->AddTerm(t.at("kind").get<int>(), t.value("case", 0), t.at("factor").get<double>(),
+                  t.value("coef", 1.0));
+  }
+}
+
+void ClearCombinations(MyPerDocData& doc) {
+  for (INT_PTR i = 0; i < doc.loadCombs.GetSize(); ++i) delete doc.loadCombs[i];
+  doc.loadCombs.RemoveAll();
+}
+
+}  // namespace
+
+bool LoadCombinationsJson(const std::string& path, MyPerDocData& doc, std::string& error) {
+  ClearCombinations(doc);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read " + path;
+    return false;
+  }
+  try {
+    const nlohmann::json root = nlohmann::json::parse(in);
+    for (const nlohmann::json& terms : root.at("combinations").get_ref<const nlohmann::json::array_t&>())
+      AddCombination(terms, doc);
+    return true;
+  } catch (const nlohmann::json::exception& e) {
+    ClearCombinations(doc);
+    error = path + ": " + e.what();
+    return false;
+  }
+}
+
+namespace {
+
+int PickPurlinKind(int requested) {
+  if (requested != 0) return requested;
+  return std::filesystem::exists(chkrsl::host::ProjectFilePath("Dlg_DesWLT")) ? kRoofPurlin
+                                                                               : kWallPurlin;
+}
+
+bool LoadDocumentCombinations(const std::string& requested, std::ostream& err) {
+  std::string path = requested;
+  if (path.empty()) {
+    path = chkrsl::host::ProjectFilePath("LoadComb.json");
+    if (!std::filesystem::exists(path)) return true;  // a project without combinations
+  }
+  std::string error;
+  if (LoadCombinationsJson(path, *GetQMpDoc(), error)) return true;
+  err << error << '\n';
+  return false;
+}
+
+}  // namespace
+
+int WritePurlinReport(const PurlinReportOptions& options, std::ostream& out, std::ostream& err) {
+  if (!LoadDocumentCombinations(options.combinations, err)) return 1;
+  MyPerDocData& doc = *GetQMpDoc();
+  doc.purlinKind = PickPurlinKind(options.purlinKind);
+  chkrsl::host::SetUserFolder(options.outputFolder);
+  // The report is handed to the viewer only once it is written whole; the
+  // tool opens it itself when asked to.
+  std::string written;
+  chkrsl::host::SetViewerLauncher([&written](const std::string& path) {
+    written = path;
+    return true;
+  });
+  const bool ok = WritePurlineRsl();
+  chkrsl::host::SetViewerLauncher(nullptr);
+  if (!ok) {
+    err << "no purlin report written (does the project hold a purlin design and its results?)\n";
+    return 1;
+  }
+  if (options.print) {
+    std::ifstream in(written, std::ios::binary);
+    const std::string gbk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    out << chkrsl::GbkToUtf8(gbk) << '\n';
+  } else {
+    out << written << '\n';
+  }
+  if (options.open && !OpenInNotepad(written.c_str())) {
+    err << "the viewer could not be started on " << written << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace chkrsl_cli
