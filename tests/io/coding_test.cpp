@@ -13,31 +13,25 @@ using chkrsl::io::ByteReader;
 using chkrsl::io::ByteWriter;
 using chkrsl_test::Bytes;
 
-TEST(Coding, PinsLittleEndianBytes) {
+TEST(Coding, PinsLittleEndianBytesAndDecodesExtremes) {
   ByteWriter w;
   w.I32(1).I32(-2).F64(1.0).F64(-100.0).U8(0xFF);
   const Bytes expected = {0x01, 0x00, 0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF,
                           0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F,
                           0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x59, 0xC0, 0xFF};
   EXPECT_EQ(w.bytes(), expected);
-}
 
-TEST(Coding, DecodesWhatWasEncodedIncludingExtremes) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  ByteWriter w;
-  w.I32(INT32_MIN).I32(INT32_MAX).F64(-0.0).F64(nan).F64(1e300).U8(0x80);
-  ByteReader r(w.data(), w.size());
+  ByteWriter x;
+  x.I32(INT32_MIN).I32(INT32_MAX).F64(-0.0).F64(std::numeric_limits<double>::quiet_NaN());
+  ByteReader r(x.data(), x.size());
   int32_t a = 0, b = 0;
-  double c = 1, d = 0, e = 0;
-  uint8_t f = 0;
-  r.I32(a).I32(b).F64(c).F64(d).F64(e).U8(f);
+  double c = 1, d = 0;
+  r.I32(a).I32(b).F64(c).F64(d);
   EXPECT_TRUE(r.ok());
   EXPECT_EQ(a, INT32_MIN);
   EXPECT_EQ(b, INT32_MAX);
   EXPECT_TRUE(std::signbit(c));
   EXPECT_TRUE(std::isnan(d));
-  EXPECT_EQ(e, 1e300);
-  EXPECT_EQ(f, 0x80);
   EXPECT_EQ(r.remaining(), 0u);
 }
 

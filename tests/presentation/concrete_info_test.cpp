@@ -7,6 +7,7 @@
 
 namespace {
 
+using chkrsl_test::Bytes;
 using chkrsl_test::MakeConcrete;
 using chkrsl_test::ProjectTest;
 using Kind = ConcreteSubKind;
@@ -43,49 +44,41 @@ void NumberSections(Beam& beam, int n) {
     for (int i = 0; i < n; ++i) beam.secDbl[k][i] = 100.0 * k + i;
 }
 
+// A beam without sections keeps its section fields zero.
 TEST_F(ConcreteInfoTest, BeamsShowTheirFirstMiddleAndLastSection) {
   std::vector<std::unique_ptr<DataForConcreteBase>> recs;
-  const int sections[] = {9, 8, 1};
-  for (int j = 0; j < 3; ++j) {
+  const int sections[] = {9, 8, 1, 0};
+  for (int j = 0; j < 4; ++j) {
     recs.push_back(MakeConcrete(Kind::kRecBeam, 1 + j, sections[j], j));
     NumberSections(*recs.back()->pRecBeam, sections[j]);
   }
-  recs.push_back(MakeConcrete(Kind::kRoundBeam, 4, 9, 4));
+  recs.push_back(MakeConcrete(Kind::kRoundBeam, 5, 9, 4));
   NumberSections(*recs.back()->pRoundBeam, 9);
-  Store({recs[0].get(), recs[1].get(), recs[2].get(), recs[3].get()});
+  Store({recs[0].get(), recs[1].get(), recs[2].get(), recs[3].get(), recs[4].get()});
 
-  ShowConcreteFrameStl* info = Info({1, 2, 3, 4});
-  const double expected[3][3] = {{0, 4, 8}, {0, 4, 7}, {0, 0, 0}};
-  for (int j = 0; j < 3; ++j) {
+  ShowConcreteFrameStl* info = Info({1, 2, 3, 4, 5});
+  const double at[4][3] = {{0, 4, 8}, {0, 4, 7}, {0, 0, 0}, {0, 0, 0}};  // first, middle, last
+  for (int j = 0; j < 4; ++j) {
     const ShowConcreteFrameStl& s = info[j];
     SCOPED_TRACE(sections[j]);
+    auto value = [&](int k, int m) { return sections[j] ? 100.0 * k + at[j][m] : 0.0; };
     EXPECT_EQ(s.memberClass, 1);
     for (int m = 0; m < 3; ++m) {
-      EXPECT_EQ(s.beamAtSections[m], 400 + expected[j][m]);
-      EXPECT_EQ(s.rectBeamAtSections[m], 500 + expected[j][m]);
+      EXPECT_EQ(s.beamAtSections[m], value(4, m));
+      EXPECT_EQ(s.rectBeamAtSections[m], value(5, m));
     }
-    EXPECT_EQ(s.endsOrPairedMaxima[0], 600 + expected[j][0]);  // first, last, middle
-    EXPECT_EQ(s.endsOrPairedMaxima[1], 600 + expected[j][2]);
-    EXPECT_EQ(s.endsOrPairedMaxima[2], 600 + expected[j][1]);
+    EXPECT_EQ(s.endsOrPairedMaxima[0], value(6, 0));  // first, last, middle
+    EXPECT_EQ(s.endsOrPairedMaxima[1], value(6, 2));
+    EXPECT_EQ(s.endsOrPairedMaxima[2], value(6, 1));
     EXPECT_EQ(s.extraValues[0], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[2]);
     EXPECT_EQ(s.extraValues[1], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[3]);
     EXPECT_EQ(s.columnValues[0], 0.0);
   }
-  const ShowConcreteFrameStl& round = info[3];
+  const ShowConcreteFrameStl& round = info[4];
   EXPECT_EQ(round.beamAtSections[1], 404.0);
   EXPECT_EQ(round.endsOrPairedMaxima[1], 508.0);
   EXPECT_EQ(round.rectBeamAtSections[0], 0.0);
   EXPECT_EQ(round.extraValues[0], 0.0);
-}
-
-TEST_F(ConcreteInfoTest, BeamWithoutSectionsKeepsItsSectionFieldsZero) {
-  auto beam = MakeConcrete(Kind::kRecBeam, 1, 0, 1);
-  Store({beam.get()});
-  const ShowConcreteFrameStl& s = Info({1})[0];
-  EXPECT_EQ(s.memberClass, 1);
-  EXPECT_EQ(s.beamAtSections[0], 0.0);
-  EXPECT_EQ(s.endsOrPairedMaxima[2], 0.0);
-  EXPECT_EQ(s.extraValues[1], beam->pRecBeam->dRsl[3]);
 }
 
 TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
@@ -140,29 +133,22 @@ TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
   EXPECT_EQ(d.columnValues[1], 0.0);
 }
 
-TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZero) {
+TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
   DataForSteel steel;
   steel.eleNo = 2;
   steel.eleType = 6;
   steel.secType = 1;
-  WriteProjectFile("CHKST", chkrsl_test::CaptureWrites([&](std::FILE* f) {
-                     const uint8_t one[4] = {1, 0, 0, 0};
-                     std::fwrite(one, 1, 4, f);
-                     steel.WriteToCHK(f);
-                   }));
+  Bytes file;
+  chkrsl_test::PutI32(file, 1);
+  const Bytes entry = chkrsl_test::WrittenBytes(steel);
+  file.insert(file.end(), entry.begin(), entry.end());
+  WriteProjectFile("CHKST", file);
   WriteProjectFile("CHKTT", chkrsl_test::ElementTable({2}, 6));
   doc().SetElementSecType(2, 1);
   const ShowConcreteFrameStl& s = Info({2})[0];
   EXPECT_EQ(s.memberClass, 0);
   EXPECT_EQ(s.checked, 0);
-}
-
-TEST_F(ConcreteInfoTest, EmptyListGivesAnEmptyArrayAndAFailedReadNone) {
-  AcIntArray none;
-  ShowConcreteFrameStl* info = nullptr;
-  EXPECT_TRUE(GetCTMemberChkInfo(none, info));
-  EXPECT_NE(info, nullptr);
-  ReleaseChkInfo(info);
+  EXPECT_NE(Info({}), nullptr);  // an empty list gives an empty array
 
   AcIntArray missing{5};
   ShowConcreteFrameStl sentinel[1] = {};

@@ -8,7 +8,7 @@ using chkrsl_test::Bytes;
 using chkrsl_test::Distinct;
 using chkrsl_test::GetF64;
 using chkrsl_test::GetI32;
-using chkrsl_test::Same;
+using chkrsl_test::Tail;
 using chkrsl_test::WrittenBytes;
 
 constexpr size_t kMemberAt = 12 + 488;
@@ -35,26 +35,6 @@ void FillMember(OpenTruss::Member& m, Distinct& v) {
   v.Fill(m.dMember);
 }
 
-void ExpectSameMember(const OpenTruss::Member& a, const OpenTruss::Member& b) {
-  EXPECT_TRUE(Same(a.nMember, b.nMember));
-  EXPECT_TRUE(Same(a.nListA, b.nListA));
-  EXPECT_TRUE(Same(a.nListB, b.nListB));
-  for (int s = 0; s < 5; ++s) {
-    EXPECT_TRUE(Same(a.section[s].nSec, b.section[s].nSec));
-    EXPECT_TRUE(Same(a.section[s].dSec, b.section[s].dSec));
-    EXPECT_TRUE(Same(a.section[s].bSec, b.section[s].bSec));
-    for (int p = 0; p < 10; ++p) {
-      EXPECT_TRUE(Same(a.section[s].plate[p].nPlate, b.section[s].plate[p].nPlate));
-      EXPECT_TRUE(Same(a.section[s].plate[p].dPlate, b.section[s].plate[p].dPlate));
-      EXPECT_EQ(a.section[s].plate[p].bPlate, b.section[s].plate[p].bPlate);
-    }
-    EXPECT_EQ(a.force[s].nForce, b.force[s].nForce);
-    EXPECT_TRUE(Same(a.force[s].dForce, b.force[s].dForce));
-  }
-  EXPECT_TRUE(Same(a.material.dMat, b.material.dMat));
-  EXPECT_TRUE(Same(a.dMember, b.dMember));
-}
-
 DataForOpenTruss Truss(int eleNo) {
   DataForOpenTruss r;
   Distinct v(eleNo);
@@ -68,6 +48,7 @@ TEST(OpenTrussLayout, MemberSectionAndPlateOffsets) {
   const OpenTruss::Member& m = t.member;
   const Bytes e = WrittenBytes(t);
   ASSERT_EQ(e.size(), 7067u);
+  EXPECT_EQ(chkrsl::EntryBodyBytes(9, 1), 7067 - 12);
   const size_t at = kMemberAt;
   EXPECT_EQ(GetI32(e, at + 4), m.nMember[1]);
   EXPECT_EQ(GetF64(e, at + 8), m.material.dMat[0]);
@@ -81,7 +62,6 @@ TEST(OpenTrussLayout, MemberSectionAndPlateOffsets) {
   const size_t sec = at + 300 + 1223;
   EXPECT_EQ(e[sec], s1.bSec[0]);
   EXPECT_EQ(GetI32(e, sec + 1), s1.nSec[0]);
-  EXPECT_EQ(GetI32(e, sec + 5), s1.nSec[1]);
   EXPECT_EQ(GetF64(e, sec + 1179), s1.dSec[0]);
   EXPECT_EQ(GetF64(e, sec + 1211), s1.dSec[4]);
   EXPECT_EQ(Bytes(e.begin() + sec + 1219, e.begin() + sec + 1223),
@@ -90,11 +70,7 @@ TEST(OpenTrussLayout, MemberSectionAndPlateOffsets) {
   const OpenTruss::Plate& p = s1.plate[2];
   const size_t pl = sec + 9 + 2 * 117;
   EXPECT_EQ(GetI32(e, pl), p.nPlate[0]);
-  EXPECT_EQ(GetF64(e, pl + 12), p.dPlate[1]);
   EXPECT_EQ(GetI32(e, pl + 20), p.nPlate[1]);
-  EXPECT_EQ(GetF64(e, pl + 24), p.dPlate[2]);
-  EXPECT_EQ(GetI32(e, pl + 36), p.nPlate[3]);
-  EXPECT_EQ(GetF64(e, pl + 40), p.dPlate[3]);
   EXPECT_EQ(GetI32(e, pl + 56), p.nPlate[6]);
   EXPECT_EQ(GetF64(e, pl + 60), p.dPlate[4]);
   EXPECT_EQ(GetF64(e, pl + 108), p.dPlate[10]);
@@ -103,33 +79,18 @@ TEST(OpenTrussLayout, MemberSectionAndPlateOffsets) {
 
 using OpenTrussRecord = chkrsl_test::FamilyTest;
 
-TEST_F(OpenTrussRecord, ReadsBackThroughTheReadersWithEqualFields) {
-  DataForOpenTruss t = Truss(3);
-  auto back = StoreAndRead(t, 9, "CHKOT");
-  ASSERT_TRUE(back);
-  chkrsl_test::ExpectSameBase(*back, t);
-  ExpectSameMember(back->member, t.member);
-  EXPECT_EQ(WrittenBytes(*back), WrittenBytes(t));
-
+TEST_F(OpenTrussRecord, ReadsBackThroughTheReadersAndCopiesAndClearKeepTheMember) {
+  ExpectReadsBack(Truss(3), 9, "CHKOT");
   DataForOpenTruss fresh;
   fresh.eleNo = 4;
   fresh.eleType = 9;
-  auto zero = StoreAndRead(fresh, 9, "CHKOT");
-  ASSERT_TRUE(zero);
-  ExpectSameMember(zero->member, OpenTruss::Member());
-}
+  ExpectReadsBack(fresh, 9, "CHKOT");
 
-TEST(OpenTrussMember, CopiesAndClearKeepTheMember) {
   auto source = std::make_unique<DataForOpenTruss>(Truss(5));
-  const OpenTruss::Member member = source->member;
+  const Bytes member = Tail(WrittenBytes(*source), kMemberAt);
   source->clear();
-  ExpectSameMember(source->member, member);
-  DataForOpenTruss assigned;
-  assigned = *source;
-  DataForOpenTruss copy(*source);
-  source.reset();
-  ExpectSameMember(copy.member, member);
-  ExpectSameMember(assigned.member, member);
+  EXPECT_EQ(Tail(WrittenBytes(*source), kMemberAt), member);
+  chkrsl_test::ExpectDeepCopies(std::move(source));
 }
 
 TEST(OpenTrussMember, ForceDiffersOnlyWhenNoEarlierForceMatchesBoth) {

@@ -1,5 +1,4 @@
 list(APPEND CHKRSL_TEST_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/composite_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/concrete_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/eff_area_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lszd_test.cpp

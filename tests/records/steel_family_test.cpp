@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "records/family_records.h"
 
 namespace {
 
+using chkrsl_test::Bytes;
 using chkrsl_test::Distinct;
 using chkrsl_test::Expect;
-using chkrsl_test::Same;
+using chkrsl_test::GetI32;
 using chkrsl_test::Tail;
 using chkrsl_test::WrittenBytes;
 
@@ -40,12 +44,31 @@ DataForPoleTower Pole(int eleNo, int secType = 1) {
   return r;
 }
 
-DataForAluminiumAlloy Aluminium(int eleNo) {
-  DataForAluminiumAlloy r;
+template <class Rec>
+Rec SteelLike(int eleNo, int eleType, int secType = 1) {
+  Rec r;
   Distinct v(eleNo);
-  chkrsl_test::FillBase(r, eleNo, 7, 1, v);
+  chkrsl_test::FillBase(r, eleNo, eleType, secType, v);
   chkrsl_test::FillSteel(r, v);
-  v.Fill(r.dAl);
+  if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
+  return r;
+}
+
+DataForConcreteComposite Composite(int eleNo) {
+  DataForConcreteComposite r;
+  Distinct v(eleNo);
+  chkrsl_test::FillBase(r, eleNo, 76, 1, v);
+  v.Fill(r.dComp);
+  v.Fill(r.nComp);
+  return r;
+}
+
+DataForConcreteInside Inside(int eleNo, int eleType, int secType) {
+  DataForConcreteInside r;
+  Distinct v(eleNo);
+  chkrsl_test::FillBase(r, eleNo, eleType, secType, v);
+  v.Fill(r.dIn);
+  v.Fill(r.nIn);
   return r;
 }
 
@@ -60,147 +83,154 @@ TEST(SteelFamilyLayout, OwnBlocksFollowTheFileOrder) {
 
   DataForGrid grid = Grid(2);
   EXPECT_EQ(Tail(WrittenBytes(grid), kOwnBlockAt), Expect().Is(grid.nGrid, 0, 3).Ds(grid.dGrid, 0, 24).b);
-
   DataForPoleTower pole = Pole(3);
   EXPECT_EQ(Tail(WrittenBytes(pole), kOwnBlockAt), Expect().Ds(pole.dPole, 0, 24).I(pole.nPole[0]).b);
-
-  DataForAluminiumAlloy al = Aluminium(4);
+  auto al = SteelLike<DataForAluminiumAlloy>(4, 7);
   EXPECT_EQ(Tail(WrittenBytes(al), kOwnBlockAt + 243), Expect().Ds(al.dAl, 0, 3).b);
+
+  DataForConcreteComposite c = Composite(5);
+  d = c.dComp;
+  n = c.nComp;
+  Expect ce;
+  ce.D(d[0]).D(d[1]).D(d[2]).D(d[3]).I(n[0]).I(n[1]).D(d[4]).I(n[2]).I(n[3]).I(n[4]);
+  ce.D(d[5]).D(d[6]).D(d[7]).D(d[8]).I(n[5]).I(n[6]).D(d[9]).I(n[7]).I(n[8]).I(n[9]);
+  ce.D(d[10]).Ds(c.dComp, 11, 4).D(d[15]).Ds(c.dComp, 16, 6);
+  EXPECT_EQ(Tail(WrittenBytes(c), kOwnBlockAt), ce.b);
 }
 
-TEST(SteelFamilyLayout, EntrySizesCarryTheSectionSubRecord) {
-  DataForGrid grid = Grid(1, 35);
-  DataForLightSteel light = Light(1);
-  DataForPoleTower pole = Pole(1, 26);
-  DataForAluminiumAlloy al = Aluminium(1);
-  EXPECT_EQ(WrittenBytes(grid).size(), 1504u);
-  EXPECT_EQ(WrittenBytes(light).size(), 12u + 668u);
-  EXPECT_EQ(WrittenBytes(pole).size(), 12u + 1896u);
-  EXPECT_EQ(WrittenBytes(al).size(), 12u + 755u);
-  // Entries are passed over by exactly what they take.
-  for (int secType : {1, 35, 26}) {
-    DataForLightSteel l = Light(2, secType);
-    DataForGrid g = Grid(2, secType);
-    DataForPoleTower p = Pole(2, secType);
-    DataForAluminiumAlloy a = Aluminium(2);
-    a.secType = secType;
-    a.pSec = secType == 35 ? new DataForNewSec : secType == 26 ? new DataForLts : nullptr;
-    for (CHKRsl* r : std::initializer_list<CHKRsl*>{&l, &g, &p, &a}) {
-      EXPECT_EQ(static_cast<int64_t>(WrittenBytes(*r).size()) - 12,
-                chkrsl::EntryBodyBytes(r->eleType, secType))
-          << r->eleType << " " << secType;
-    }
+TEST(SteelFamilyLayout, ConcreteInsideTailOnlyForSectionType32) {
+  DataForConcreteInside tube = Inside(1, 226, 32);
+  const Bytes withTail = WrittenBytes(tube);
+  EXPECT_EQ(Tail(withTail, 500),
+            Expect().Ds(tube.dIn, 0, 22).Is(tube.nIn, 0, 3).Ds(tube.dIn, 22, 3).b);
+  // Type 316: short common body, then the DataForLts, then the 32 bytes.
+  DataForConcreteInside lts = Inside(2, 316, 26);
+  EXPECT_EQ(Tail(WrittenBytes(lts), 12 + 328 + 1212), Expect().Ds(lts.dIn, 0, 4).b);
+
+  // Reading an entry without the tail consumes exactly the body and leaves
+  // the tail's fields alone.
+  DataForConcreteInside written = Inside(1, 226, 31);
+  DataForConcreteInside target = Inside(9, 226, 31);
+  const DataForConcreteInside untouched = target;
+  std::FILE* f = chkrsl_test::OpenBytes(Tail(WrittenBytes(written), 12));
+  ASSERT_TRUE(target.ReadRsl(f));
+  EXPECT_EQ(std::fgetc(f), EOF);
+  std::fclose(f);
+  for (int k = 0; k < 25; ++k) EXPECT_EQ(target.dIn[k], (k < 4 ? written : untouched).dIn[k]) << k;
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(target.nIn[k], untouched.nIn[k]) << k;
+}
+
+// Written sizes are exact, and the scanner passes over each entry by what
+// it takes, whatever sub-records it carries.
+TEST(SteelFamilyLayout, EntrySizesAndTheSizesEntriesArePassedOverBy) {
+  std::vector<std::pair<std::unique_ptr<CHKRsl>, size_t>> cases;
+  auto add = [&](auto rec, size_t size) {
+    cases.emplace_back(std::make_unique<decltype(rec)>(std::move(rec)), size);
+  };
+  for (auto [secType, size] : {std::pair{1, 743u}, {42, 743u}, {35, 1543u}, {26, 1955u}}) {
+    add(SteelLike<DataForSteel>(1, 6, secType), size);
+    auto energy = SteelLike<DataForSteel>(1, 2, secType);  // header code -2
+    energy.memberKind = 6;
+    energy.pEnergy = new DataForEnergyConsume;
+    add(std::move(energy), size + 202);
   }
+  auto damper = SteelLike<DataForSteel>(1, 8, 1);
+  damper.memberKind = 6;  // no energy record: a default one is written
+  add(std::move(damper), 12 + 933);
+  auto high = SteelLike<DataForHighBuild>(1, 8, 35);
+  high.memberKind = 6;
+  high.pEnergy = new DataForEnergyConsume;
+  add(std::move(high), 12 + 488 + 800 + 243 + 202);
+  for (auto [secType, sub] : {std::pair{1, 0u}, {35, 800u}, {26, 1212u}}) {
+    add(Light(1, secType), 12 + 668 + sub);
+    add(Grid(1, secType), 12 + 692 + sub);
+    add(Pole(1, secType), 12 + 684 + sub);
+    add(SteelLike<DataForAluminiumAlloy>(1, 7, secType), 12 + 755 + sub);
+  }
+  auto negatedGrid = Grid(1);
+  negatedGrid.memberKind = 6;
+  add(std::move(negatedGrid), 12 + 692);
+  add(Composite(1), 12 + 704);
+  add(Inside(1, 226, 32), 712);
+  add(Inside(1, 226, 31), 532);
+  add(Inside(1, 316, 26), 12 + 328 + 1212 + 32);
+  add(Inside(1, 216, 32), 12 + 328 + 212);
+  for (auto& [rec, size] : cases) {
+    const Bytes b = WrittenBytes(*rec);
+    SCOPED_TRACE(testing::Message() << "code " << GetI32(b, 4) << " section " << rec->secType);
+    EXPECT_EQ(b.size(), size);
+    EXPECT_EQ(chkrsl::EntryBodyBytes(GetI32(b, 4), rec->secType), static_cast<int64_t>(size) - 12);
+  }
+  // Code 4 is light steel too; concrete entries are passed over by their length word.
+  EXPECT_EQ(chkrsl::EntryBodyBytes(4, 1), 668);
+  EXPECT_EQ(chkrsl::EntryBodyBytes(11, 29), -1);
+  EXPECT_EQ(chkrsl::EntryBodyBytes(18, 24), -1);
 }
 
 using SteelFamily = chkrsl_test::FamilyTest;
 
-TEST_F(SteelFamily, EveryClassReadsBackThroughTheReadersWithEqualFields) {
-  DataForLightSteel light = Light(11, 26);
-  auto l = StoreAndRead(light, 1, "CHKLS");
-  ASSERT_TRUE(l);
-  chkrsl_test::ExpectSameBase(*l, light);
-  EXPECT_TRUE(Same(l->dLight, light.dLight));
-  EXPECT_TRUE(Same(l->nLight, light.nLight));
-  EXPECT_EQ(WrittenBytes(*l), WrittenBytes(light));
-
-  DataForGrid grid = Grid(12, 35);
-  auto g = StoreAndRead(grid, 5, "CHKGS_N");
-  ASSERT_TRUE(g);
-  chkrsl_test::ExpectSameBase(*g, grid);
-  EXPECT_TRUE(Same(g->nGrid, grid.nGrid));
-  EXPECT_TRUE(Same(g->dGrid, grid.dGrid));
-  EXPECT_EQ(WrittenBytes(*g), WrittenBytes(grid));
-
+TEST_F(SteelFamily, EveryClassReadsBackThroughTheReaders) {
+  ExpectReadsBack(Light(11, 26), 1, "CHKLS");
+  ExpectReadsBack(Grid(12, 35), 5, "CHKGS_N");
   DataForPoleTower pole = Pole(13);
   pole.eleType = 10;
-  auto p = StoreAndRead(pole, 10, "CHKPT");
-  ASSERT_TRUE(p);
-  chkrsl_test::ExpectSameBase(*p, pole);
-  EXPECT_TRUE(Same(p->dPole, pole.dPole));
-  EXPECT_EQ(p->nPole[0], pole.nPole[0]);
-  EXPECT_EQ(WrittenBytes(*p), WrittenBytes(pole));
-
-  DataForAluminiumAlloy al = Aluminium(14);
-  auto a = StoreAndRead(al, 7, "CHKAL");
-  ASSERT_TRUE(a);
-  chkrsl_test::ExpectSameSteel(*a, al);
-  EXPECT_TRUE(Same(a->dAl, al.dAl));
-  EXPECT_EQ(WrittenBytes(*a), WrittenBytes(al));
+  ExpectReadsBack(pole, 10, "CHKPT");
+  ExpectReadsBack(SteelLike<DataForAluminiumAlloy>(14, 7), 7, "CHKAL");
+  ExpectReadsBack(Composite(15), 2, "CHKCM");
+  for (int code : {218, 228, 318}) ExpectReadsBack(Inside(16, code, code == 228 ? 32 : 27), 2, "CHKCM");
   EXPECT_TRUE(alerts.empty());
-}
-
-TEST_F(SteelFamily, HighRiseEnergyMemberIsStoredUnderMinusEight) {
-  DataForHighBuild hb;
-  Distinct v(5);
-  chkrsl_test::FillBase(hb, 5, 8, 35, v);
-  chkrsl_test::FillSteel(hb, v);
-  hb.memberKind = 6;
-  hb.pEnergy = new DataForEnergyConsume;
-  v.Fill(hb.pEnergy->dEn);
-  const chkrsl_test::Bytes entry = WrittenBytes(hb);
-  EXPECT_EQ(chkrsl_test::GetI32(entry, 4), -8);
-  EXPECT_EQ(entry.size(), 12u + 488u + 800u + 243u + 202u);
-
-  auto back = StoreAndRead(hb, 8, "CHKHB_N");
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->eleType, 8);
-  chkrsl_test::ExpectSameSteel(*back, hb);
-  EXPECT_EQ(WrittenBytes(*back), entry);
 }
 
 // A member kind 6 negates the code of any steel-family record; the entry
 // still names its class, and the aluminium record keeps its energy record.
-TEST_F(SteelFamily, NegatedCodesOfOtherClassesReadAsTheirClass) {
-  DataForAluminiumAlloy al = Aluminium(6);
+TEST_F(SteelFamily, NegatedCodesReadAsTheirClass) {
+  auto high = SteelLike<DataForHighBuild>(5, 8, 35);
+  high.memberKind = 6;
+  high.pEnergy = new DataForEnergyConsume;
+  EXPECT_EQ(GetI32(WrittenBytes(high), 4), -8);
+  ExpectReadsBack(high, 8, "CHKHB_N");
+
+  auto al = SteelLike<DataForAluminiumAlloy>(6, 7);
   al.memberKind = 6;
   al.pEnergy = new DataForEnergyConsume;
   al.pEnergy->dEn[17] = 4.5;
-  EXPECT_EQ(chkrsl_test::GetI32(WrittenBytes(al), 4), -7);
+  EXPECT_EQ(GetI32(WrittenBytes(al), 4), -7);
   auto a = StoreAndRead(al, 7, "CHKAL");
   ASSERT_TRUE(a);
   ASSERT_NE(a->pEnergy, nullptr);
-  EXPECT_EQ(a->pEnergy->dEn[17], 4.5);
-  EXPECT_TRUE(Same(a->dAl, al.dAl));
+  EXPECT_EQ(WrittenBytes(*a), WrittenBytes(al));
 
   DataForGrid grid = Grid(7);
   grid.memberKind = 6;
-  EXPECT_EQ(chkrsl::EntryBodyBytes(-5, 1), 692);
-  auto g = StoreAndRead(grid, 5, "CHKGS");
-  ASSERT_TRUE(g);
-  EXPECT_TRUE(Same(g->dGrid, grid.dGrid));
+  ExpectReadsBack(grid, 5, "CHKGS");
 }
 
 TEST(SteelFamilyRecord, ClearLeavesOwnFieldsAndCopiesAreDeep) {
   DataForLightSteel light = Light(1, 26);
-  const DataForLightSteel before = light;
+  DataForConcreteComposite comp = Composite(2);
+  const Bytes lightOwn = Tail(WrittenBytes(light), kOwnBlockAt + 1212);
+  const Bytes compOwn = Tail(WrittenBytes(comp), kOwnBlockAt);
+  const double lightX = light.dLightX;
   light.clear();
+  comp.clear();
   EXPECT_EQ(light.dBase[5], -0.001);
-  EXPECT_TRUE(Same(light.dLight, before.dLight));
-  EXPECT_TRUE(Same(light.nLight, before.nLight));
-  EXPECT_EQ(light.dLightX, before.dLightX);
+  EXPECT_EQ(Tail(WrittenBytes(light), kOwnBlockAt + 1212), lightOwn);
+  EXPECT_EQ(light.dLightX, lightX);
+  EXPECT_EQ(Tail(WrittenBytes(comp), kOwnBlockAt), compOwn);
 
-  auto source = std::make_unique<DataForPoleTower>(Pole(2, 26));
-  DataForPoleTower copy(*source);
-  DataForPoleTower assigned = Pole(3, 35);
-  assigned = *source;
-  const double poleLast = source->dPole[23];
-  const double section = source->pSec->dHead[0];
-  source.reset();  // the copies own their sub-records
-  for (const DataForPoleTower* c : {&copy, &assigned}) {
-    EXPECT_EQ(c->dPole[23], poleLast);
-    ASSERT_NE(dynamic_cast<DataForLts*>(c->pSec), nullptr);
-    EXPECT_EQ(c->pSec->dHead[0], section);
-  }
-
-  auto al = std::make_unique<DataForAluminiumAlloy>(Aluminium(4));
+  chkrsl_test::ExpectDeepCopies(std::make_unique<DataForPoleTower>(Pole(2, 26)));
+  chkrsl_test::ExpectDeepCopies(std::make_unique<DataForLightSteel>(Light(3, 35)));
+  auto composite = std::make_unique<DataForConcreteComposite>(Composite(5));
+  composite->secType = 35;
+  composite->pSec = new DataForNewSec;
+  chkrsl_test::ExpectDeepCopies(std::move(composite));
+  auto al = std::make_unique<DataForAluminiumAlloy>(SteelLike<DataForAluminiumAlloy>(4, 7, 26));
   al->memberKind = 6;
   al->pEnergy = new DataForEnergyConsume;
   al->pEnergy->nEn[13] = 77;
-  DataForAluminiumAlloy alCopy(*al);
-  al.reset();
-  ASSERT_NE(alCopy.pEnergy, nullptr);
-  EXPECT_EQ(alCopy.pEnergy->nEn[13], 77);
+  chkrsl_test::ExpectDeepCopies(std::move(al));
+  DataForConcreteInside fresh;
+  EXPECT_EQ(fresh.nIn[0], -1);
 }
 
 }  // namespace

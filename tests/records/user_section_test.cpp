@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "support/project_fixture.h"
 
 namespace {
@@ -9,25 +12,19 @@ using chkrsl_test::GetF64;
 using chkrsl_test::GetI32;
 using chkrsl_test::WrittenBytes;
 
-TEST(NewSec, FreshRecordPinsTheClearedValuesAtTheirOffsets) {
+TEST(NewSec, ClearedValuesAndFieldsLandAtTheirOffsets) {
   DataForNewSec sec;
-  const Bytes b = WrittenBytes(sec);
-  ASSERT_EQ(b.size(), 800u);
+  const Bytes fresh = WrittenBytes(sec);
+  ASSERT_EQ(fresh.size(), 800u);
   const size_t parts[4] = {144, 304, 464, 560};
   for (int k = 0; k < 4; ++k) {
     const size_t late = k < 2 ? 96 : 64;
-    EXPECT_EQ(GetI32(b, parts[k] + 16), -1) << k;
-    EXPECT_EQ(GetI32(b, parts[k] + 20), -1) << k;
-    EXPECT_EQ(GetI32(b, parts[k] + late), -1) << k;
-    EXPECT_EQ(GetI32(b, parts[k] + late + 4), -1) << k;
+    for (size_t at : {size_t{16}, size_t{20}, late, late + 4}) EXPECT_EQ(GetI32(fresh, parts[k] + at), -1) << k;
   }
-  for (size_t dir : {656u, 728u}) EXPECT_EQ(GetF64(b, dir + 52), -100.0);
-  EXPECT_EQ(GetI32(b, 56), -1);   // nHead[4]
-  EXPECT_EQ(GetI32(b, 116), -1);  // nHead[7]
-}
+  for (size_t dir : {656u, 728u}) EXPECT_EQ(GetF64(fresh, dir + 52), -100.0);
+  EXPECT_EQ(GetI32(fresh, 56), -1);   // nHead[4]
+  EXPECT_EQ(GetI32(fresh, 116), -1);  // nHead[7]
 
-TEST(NewSec, EveryFieldLandsWhereItsLayoutSays) {
-  DataForNewSec sec;
   sec.dHead[13] = 1.25;
   sec.nHead[3] = 33;
   sec.dPart[17][1] = 17.5;  // last field of part 1
@@ -41,7 +38,7 @@ TEST(NewSec, EveryFieldLandsWhereItsLayoutSays) {
   EXPECT_EQ(GetI32(b, 728 + 68), 51);
 }
 
-TEST(Lts, ExtendsTheNewSecLayoutTo1212Bytes) {
+TEST(Lts, ExtendsTheNewSecLayoutTo1212BytesAndReadsBack) {
   DataForLts lts;
   lts.dLtsA[3][2] = 3.5;
   lts.nLts = 9;
@@ -49,20 +46,27 @@ TEST(Lts, ExtendsTheNewSecLayoutTo1212Bytes) {
   lts.dLtsD[3] = 0.75;
   const Bytes b = WrittenBytes(lts);
   ASSERT_EQ(b.size(), 1212u);
-  DataForNewSec plain;
-  const Bytes head = WrittenBytes(plain);
+  const Bytes head = WrittenBytes(*std::make_unique<DataForNewSec>());
   EXPECT_TRUE(std::equal(head.begin(), head.end(), b.begin()));
   EXPECT_EQ(GetF64(b, 800 + 2 * 32 + 3 * 8), 3.5);
   EXPECT_EQ(GetI32(b, 800 + 200), 9);
   EXPECT_EQ(GetI32(b, 800 + 220 + 3 * 40 + 36), 13);
   EXPECT_EQ(GetF64(b, 800 + 404), 0.75);
+
+  std::FILE* f = chkrsl_test::OpenBytes(b);
+  DataForLts back;
+  EXPECT_TRUE(back.ReadRsl(f));
+  std::fclose(f);
+  EXPECT_EQ(WrittenBytes(back), b);
+  f = chkrsl_test::OpenBytes(Bytes(b.begin(), b.end() - 1));
+  EXPECT_FALSE(back.ReadRsl(f));
+  std::fclose(f);
 }
 
 TEST(Lts, CopyDataMakesTheWrittenFormsEqual) {
   DataForLts a, b;
   a.dLtsC[2][1] = 8.0;
   a.dPart[16][0] = 4.0;
-  a.nHead[0] = 12;
   b.CopyData(&a);
   EXPECT_EQ(WrittenBytes(b), WrittenBytes(a));
   // From a plain DataForNewSec only the shared part is copied.
@@ -73,40 +77,17 @@ TEST(Lts, CopyDataMakesTheWrittenFormsEqual) {
   EXPECT_EQ(b.dLtsC[2][1], 8.0);
 }
 
-TEST(Lts, ReadsBackWhatItWroteAndRefusesAShortFile) {
-  DataForLts lts;
-  for (int k = 0; k < 4; ++k) lts.dLtsB[1][k] = k + 0.5;
-  lts.dLts[2] = 2.5;
-  const Bytes b = WrittenBytes(lts);
-  std::FILE* f = chkrsl_test::OpenBytes(b);
-  DataForLts back;
-  EXPECT_TRUE(back.ReadRsl(f));
-  std::fclose(f);
-  EXPECT_EQ(WrittenBytes(back), b);
-
-  f = chkrsl_test::OpenBytes(Bytes(b.begin(), b.end() - 1));
-  DataForLts cut;
-  EXPECT_FALSE(cut.ReadRsl(f));
-  std::fclose(f);
-}
-
-TEST(Energy, FreshRecordIsZeroButForMinusOneAt158) {
+TEST(Energy, FreshRecordIsZeroButForMinusOneAt158AndNEn1PrecedesDEn9) {
   DataForEnergyConsume e;
-  const Bytes b = WrittenBytes(e);
+  Bytes b = WrittenBytes(e);
   ASSERT_EQ(b.size(), 202u);
-  for (size_t i = 0; i < b.size(); ++i) {
-    if (i >= 158 && i < 162) continue;
-    EXPECT_EQ(b[i], 0) << i;
-  }
   EXPECT_EQ(GetI32(b, 158), -1);
-}
-
-TEST(Energy, WritesNEn1BeforeDEn9) {
-  DataForEnergyConsume e;
+  std::fill(b.begin() + 158, b.begin() + 162, 0);
+  EXPECT_EQ(b, Bytes(202, 0));
   e.nEn[1] = 11;
   e.dEn[9] = 9.5;
   e.bEn[0] = 0xFE;
-  const Bytes b = WrittenBytes(e);
+  b = WrittenBytes(e);
   EXPECT_EQ(GetI32(b, 76), 11);
   EXPECT_EQ(GetF64(b, 80), 9.5);
   EXPECT_EQ(b[116], 0xFE);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -17,15 +18,14 @@ TEST_F(ProjectTest, ConcreteEntriesReadBackThroughTheElementReaders) {
   std::vector<std::unique_ptr<DataForConcreteBase>> written;
   std::vector<DataForConcreteBase*> recs;
   std::vector<int> eleNos;
-  int eleNo = 1;
   for (Kind kind : {Kind::kNone, Kind::kRecCol, Kind::kRoundCol, Kind::kSpecialCol,
                     Kind::kRecBeam, Kind::kRoundBeam, Kind::kWall}) {
     for (int n : {0, 1, 5}) {
+      const int eleNo = 1 + 2 * static_cast<int>(eleNos.size());
       written.push_back(MakeConcrete(kind, eleNo, n, eleNo));
       recs.push_back(written.back().get());
       doc().SetElementSecType(eleNo, written.back()->secType);
       eleNos.push_back(eleNo);
-      eleNo += 2;
     }
   }
   const Bytes file = chkrsl_test::ResultFileOf(recs);
@@ -34,15 +34,10 @@ TEST_F(ProjectTest, ConcreteEntriesReadBackThroughTheElementReaders) {
 
   CTypedPtrArray<CPtrArray, CHKRsl*> out;
   ASSERT_EQ(GetAllEleRsl(out), 1);
-  ASSERT_EQ(out.GetSize(), static_cast<INT_PTR>(recs.size()));
   std::vector<DataForConcreteBase*> back;
-  for (INT_PTR i = 0; i < out.GetSize(); ++i) {
-    auto* rec = dynamic_cast<DataForConcreteBase*>(out[i]);
-    ASSERT_NE(rec, nullptr);
-    chkrsl_test::ExpectSameConcrete(*recs[static_cast<size_t>(i)], *rec);
-    back.push_back(rec);
-  }
-  EXPECT_EQ(chkrsl_test::ResultFileOf(back), file);
+  for (INT_PTR i = 0; i < out.GetSize(); ++i) back.push_back(dynamic_cast<DataForConcreteBase*>(out[i]));
+  ASSERT_EQ(back.size(), recs.size());
+  ASSERT_EQ(std::count(back.begin(), back.end(), nullptr), 0);
   EXPECT_EQ(chkrsl_test::ResultFileOf(back), file);
   chkrsl::DeleteAllRecords(out);
 
@@ -54,17 +49,12 @@ TEST_F(ProjectTest, ConcreteEntriesReadBackThroughTheElementReaders) {
   std::unique_ptr<CHKRsl> owned(last);
   EXPECT_NE(dynamic_cast<DataForConcreteBase*>(last)->pWall, nullptr);
   EXPECT_TRUE(alerts.empty());
-}
 
-TEST_F(ProjectTest, CorruptConcreteEntryIsNoResult) {
-  auto rec = MakeConcrete(Kind::kRoundBeam, 3, 2, 1);
-  doc().SetElementSecType(3, rec->secType);
-  Bytes file = chkrsl_test::ResultFileOf({rec.get()});
-  const size_t countA = 4 + 97 + 16 + 5 + 160;
-  chkrsl::io::EncodeFixed32(&file[countA], -2);
-  WriteProjectFile("CHKCT", file);
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({3}, 18));
-  CTypedPtrArray<CPtrArray, CHKRsl*> out;
+  // A corrupt entry is no result.
+  Bytes corrupt = chkrsl_test::ResultFileOf({recs[16]});  // round beam, 1 section
+  chkrsl::io::EncodeFixed32(&corrupt[4 + 97 + 8 + 5 + 80], -2);  // its countA
+  WriteProjectFile("CHKCT", corrupt);
+  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({recs[16]->eleNo}, 18));
   EXPECT_EQ(GetAllEleRsl(out), 0);
   EXPECT_EQ(out.GetSize(), 0);
   EXPECT_EQ(alerts, std::vector<std::string>{"单元未验算!"});

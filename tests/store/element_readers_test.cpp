@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -108,7 +109,7 @@ TEST_F(ElementReaders, ElementListAndSingleReadsReturnTheRecordAndItsKind) {
   EXPECT_EQ(alerts, std::vector<std::string>{kNotChecked});
 }
 
-TEST_F(ElementReaders, EnergyAndConcreteEntriesArePassedOverByTheirOwnSizes) {
+TEST_F(ElementReaders, EnergyConcreteAndGridEntriesArePassedOverByTheirOwnSizes) {
   auto damper = Steel(1, 35);  // an energy member with a user section
   damper->memberKind = 6;
   damper->pEnergy = new DataForEnergyConsume;
@@ -118,15 +119,20 @@ TEST_F(ElementReaders, EnergyAndConcreteEntriesArePassedOverByTheirOwnSizes) {
   PutI32(concrete, 29);
   PutI32(concrete, 50);
   concrete.resize(concrete.size() + 50, 0xEE);
-  WriteResults("CHKST_N", {Entry(*damper), concrete, Entry(*Steel(3, 35))});
-  WriteTable({{1, 6}, {3, 6}});
+  Bytes grid;  // a grid entry: code 5, 692 bytes of body
+  PutI32(grid, 4);
+  PutI32(grid, 5);
+  PutI32(grid, 1);
+  grid.resize(grid.size() + 692, 0);
+  WriteResults("CHKST_N", {Entry(*damper), concrete, grid, Entry(*Steel(5, 35))});
+  WriteTable({{1, 6}, {5, 6}});
   doc().SetElementSecType(1, 35);
-  doc().SetElementSecType(3, 35);
+  doc().SetElementSecType(5, 35);
 
   CHKRsl* rec = nullptr;
   int kind = 0;
-  ASSERT_EQ(GetOneEleRsl(rec, kind, 3), 1);
-  EXPECT_EQ(rec->eleNo, 3);
+  ASSERT_EQ(GetOneEleRsl(rec, kind, 5), 1);
+  EXPECT_EQ(rec->eleNo, 5);
   delete rec;
 
   ASSERT_EQ(GetOneEleRsl(rec, kind, 1), 1);
@@ -155,26 +161,29 @@ TEST_F(ElementReaders, MissingElementEndsTheLoadAndEmptiesTheArray) {
   EXPECT_EQ(alerts, std::vector<std::string>{kNotChecked});
 }
 
-TEST_F(ElementReaders, EmptyTablesAndListsSucceedWithNothing) {
-  WriteTable({});
+TEST_F(ElementReaders, UnlistedUnknownOrAbsentElementsAreNotChecked) {
+  WriteTable({});  // an empty table or list succeeds with nothing
   EXPECT_EQ(GetAllEleRsl(out), 1);
   CArray<int, int> none;
   EXPECT_EQ(GetAllEleRsl(out, none), 1);
   EXPECT_EQ(out.GetSize(), 0);
   EXPECT_TRUE(alerts.empty());
-}
 
-TEST_F(ElementReaders, NoTableOrUnlistedElementIsNotChecked) {
-  EXPECT_EQ(GetAllEleRsl(out), 0);
+  std::remove(PathOf("CHKTT").c_str());
+  EXPECT_EQ(GetAllEleRsl(out), 0);  // no table
   WriteSteelProject();
   CHKRsl* rec = nullptr;
   int kind = 0;
-  EXPECT_EQ(GetOneEleRsl(rec, kind, 7), 0);
+  EXPECT_EQ(GetOneEleRsl(rec, kind, 7), 0);  // not in the table
   EXPECT_EQ(rec, nullptr);
-  EXPECT_EQ(alerts, (std::vector<std::string>{kNotChecked, kNotChecked}));
-}
+  doc().Clear();  // the document no longer knows the elements
+  EXPECT_EQ(GetAllEleRsl(out), 0);
+  WriteTable({{1, 12}});  // a kind without result files
+  doc().SetElementSecType(1, 1);
+  EXPECT_EQ(GetAllEleRsl(out), 0);
+  EXPECT_EQ(alerts, std::vector<std::string>(4, kNotChecked));
 
-TEST_F(ElementReaders, LoaderLeavesOutWantedElementsTheTableDoesNotList) {
+  // The loader leaves out wanted elements the table does not list.
   WriteSteelProject();
   CArray<int, int> eles, kinds, wanted;
   for (int e : {1, 3}) {
@@ -185,16 +194,6 @@ TEST_F(ElementReaders, LoaderLeavesOutWantedElementsTheTableDoesNotList) {
   ASSERT_EQ(chkrsl::GetEleRslByKind(out, eles, kinds, wanted), 1);
   ASSERT_EQ(out.GetSize(), 2);
   EXPECT_EQ(out[1]->eleNo, 3);
-}
-
-TEST_F(ElementReaders, ElementsOutsideTheDocumentOrOfUnknownKindAreNotChecked) {
-  WriteSteelProject();
-  doc().Clear();  // the document no longer knows the elements
-  EXPECT_EQ(GetAllEleRsl(out), 0);
-  WriteTable({{1, 12}});
-  doc().SetElementSecType(1, 1);
-  EXPECT_EQ(GetAllEleRsl(out), 0);
-  EXPECT_EQ(alerts, (std::vector<std::string>{kNotChecked, kNotChecked}));
 }
 
 // Corrupt files end the load like a missing element: no crash, no huge
@@ -226,20 +225,6 @@ TEST_F(ElementReaders, CorruptCountsAndLengthsAreMissingResults) {
   EXPECT_EQ(GetAllEleRsl(out), 0);
   EXPECT_EQ(out.GetSize(), 0);
   EXPECT_EQ(alerts.size(), 5u);
-}
-
-TEST_F(ElementReaders, TypesOfClassesNotYetReadableArePassedOver) {
-  // A grid entry (code 5, 692 bytes of body) before the wanted steel entry.
-  Bytes grid;
-  PutI32(grid, 1);
-  PutI32(grid, 5);
-  PutI32(grid, 1);
-  grid.resize(grid.size() + 692, 0);
-  WriteResults("CHKST", {grid, Entry(*Steel(2, 1))});
-  WriteTable({{2, 6}});
-  doc().SetElementSecType(2, 1);
-  ASSERT_EQ(GetAllEleRsl(out), 1);
-  EXPECT_EQ(out[0]->eleNo, 2);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -59,37 +60,21 @@ class WallReadersTest : public ProjectTest {
   Bytes wallBytes;
 };
 
-TEST_F(WallReadersTest, EmptyListsReadNothingAndOpenNoResultFile) {
-  WriteProjectFile("CHKWT", chkrsl_test::WallList({}, 0));
-  EXPECT_EQ(GetAllWallRsl(walls), 1);
-  EXPECT_EQ(GetAllEdgeRsl(edges), 1);
-  EXPECT_EQ(GetAllBoardRsl(walls, edges), 1);
-  EXPECT_EQ(walls.GetSize(), 0);
-  EXPECT_EQ(edges.GetSize(), 0);
-  EXPECT_TRUE(alerts.empty());
-}
-
 TEST_F(WallReadersTest, ReadsAllWallsAndTheEdgesCountedAfterTheWallNumbers) {
+  WriteProjectFile("CHKWT", chkrsl_test::WallList({}, 0));
+  EXPECT_EQ(GetAllBoardRsl(walls, edges), 1);  // empty lists: nothing, no result file
+  EXPECT_EQ(walls.GetSize() + edges.GetSize(), 0);
+
   doc().SetElementSecType(5, 29);  // the wall reader does not consult the document
   WriteProject({5, 7, 9}, 5);
   ASSERT_EQ(GetAllBoardRsl(walls, edges), 1);
-  ASSERT_EQ(walls.GetSize(), 3);
-  ASSERT_EQ(edges.GetSize(), 5);
-  for (int i = 0; i < 3; ++i) {
-    auto* wall = dynamic_cast<DataForConcreteBase*>(walls[i]);
-    ASSERT_NE(wall, nullptr);
-    auto expected = MakeConcrete(ConcreteSubKind::kWall, 5 + 2 * i, 2, 5 + 2 * i);
-    chkrsl_test::WrittenBytes(*expected);  // gives it its dataLength
-    chkrsl_test::ExpectSameConcrete(*expected, *wall);
-  }
-  for (int e = 0; e < 5; ++e) {
-    DataForWallEdge expected;
-    chkrsl_test::FillDistinct(expected, e + 1);
-    EXPECT_EQ(edges[e]->edgeNo, e + 1);
-    EXPECT_EQ(edges[e]->dRsl[16], expected.dRsl[16]);
-    EXPECT_EQ(edges[e]->bFlag[0], expected.bFlag[0]);
-    EXPECT_EQ(edges[e]->nRsl[1], expected.nRsl[1]);
-  }
+  std::vector<DataForConcreteBase*> wallRecs;
+  for (INT_PTR i = 0; i < walls.GetSize(); ++i)
+    wallRecs.push_back(dynamic_cast<DataForConcreteBase*>(walls[i]));
+  ASSERT_EQ(std::count(wallRecs.begin(), wallRecs.end(), nullptr), 0);
+  EXPECT_EQ(chkrsl_test::ResultFileOf(wallRecs), wallBytes);
+  std::vector<DataForWallEdge*> edgeRecs(edges.GetData(), edges.GetData() + edges.GetSize());
+  EXPECT_EQ(chkrsl_test::EdgeFile(edgeRecs), ReadProjectFile("Edge"));
   EXPECT_TRUE(alerts.empty());
 }
 
@@ -169,28 +154,26 @@ TEST_F(WallReadersTest, BoardReadLeavesEdgesAloneWhenWallsFail) {
 }
 
 TEST_F(WallReadersTest, CorruptCountsEndTheReadWithTheMissingMessage) {
-  WriteProject({5}, 2);
-  Patch("CHKWT", 0, 1 << 30);
-  EXPECT_EQ(GetAllWallRsl(walls), 0);
-  EXPECT_EQ(GetAllEdgeRsl(edges), 0);
-  WriteProject({5}, 2);
-  Patch("CHKWT", 8, 1 << 30);  // E: more edges than "Edge" can hold
-  EXPECT_EQ(GetAllEdgeRsl(edges), 0);
-  Patch("CHKWT", 8, -3);
-  EXPECT_EQ(GetAllEdgeRsl(edges), 0);
-  WriteProject({5}, 2);
-  Patch("Edge", 0, -1);
-  EXPECT_EQ(GetAllEdgeRsl(edges), 0);
-  Patch("Edge", 0, 3);  // more entries than the file holds
-  EXPECT_EQ(GetAllEdgeRsl(edges), 0);
-  Patch("CHKCW", 0, 1 << 30);
-  CHKRsl* wall = nullptr;
-  EXPECT_EQ(GetOneWallRsl(wall, 5), 0);
-  EXPECT_EQ(alerts, (std::vector<std::string>{kWallMissing, kEdgeMissing, kEdgeMissing,
-                                              kEdgeMissing, kEdgeMissing, kEdgeMissing,
-                                              kWallMissing}));
-  EXPECT_EQ(walls.GetSize(), 0);
-  EXPECT_EQ(edges.GetSize(), 0);
+  const struct {
+    const char* ext;
+    size_t at;
+    int32_t value;
+    bool wall;  // read the walls, else the edges
+  } cases[] = {
+      {"CHKWT", 0, 1 << 30, true}, {"CHKCW", 0, 1 << 30, true},
+      {"CHKWT", 8, 1 << 30, false},  // E: more edges than "Edge" can hold
+      {"CHKWT", 8, -3, false},       {"Edge", 0, -1, false},
+      {"Edge", 0, 3, false},  // more entries than the file holds
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.ext << "@" << c.at << " = " << c.value);
+    WriteProject({5}, 2);
+    Patch(c.ext, c.at, c.value);
+    alerts.clear();
+    EXPECT_EQ(c.wall ? GetAllWallRsl(walls) : GetAllEdgeRsl(edges), 0);
+    EXPECT_EQ(alerts, std::vector<std::string>{c.wall ? kWallMissing : kEdgeMissing});
+    EXPECT_EQ(walls.GetSize() + edges.GetSize(), 0);
+  }
 }
 
 TEST_F(WallReadersTest, TruncatedFilesNeverYieldAPartialRecord) {

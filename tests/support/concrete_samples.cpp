@@ -41,30 +41,29 @@ void FillSections(CArray<T, T> (&columns)[N], int sections, SampleValues& d) {
   }
 }
 
-void Fill(DataForConcreteRecCol& s, int, SampleValues& d) {
+template <class Sub>
+void FillResults(Sub& s, SampleValues& d) {
   FillScalars(s.bFlag, d);
   FillScalars(s.dRsl, d);
   FillScalars(s.nRsl, d);
+}
+
+void Fill(DataForConcreteRecCol& s, int, SampleValues& d) {
+  FillResults(s, d);
   FillList(s.listA, s.countA, 3, d);
   FillList(s.listB, s.countB, 2, d);
 }
 void Fill(DataForConcreteRoundCol& s, int, SampleValues& d) {
-  FillScalars(s.bFlag, d);
-  FillScalars(s.dRsl, d);
-  FillScalars(s.nRsl, d);
+  FillResults(s, d);
   FillList(s.listA, s.countA, 3, d);
 }
 void Fill(DataForSpecialCol& s, int, SampleValues& d) {
-  FillScalars(s.bFlag, d);
-  FillScalars(s.dRsl, d);
-  FillScalars(s.nRsl, d);
+  FillResults(s, d);
   FillList(s.listA, s.countA, 2, d);
   FillList(s.listB, s.countB, 3, d);
 }
 void Fill(DataForConcreteWall& s, int, SampleValues& d) {
-  FillScalars(s.bFlag, d);
-  FillScalars(s.dRsl, d);
-  FillScalars(s.nRsl, d);
+  FillResults(s, d);
 }
 void Fill(DataForConcreteRecBeam& s, int sections, SampleValues& d) {
   s.secCount = sections;
@@ -93,95 +92,6 @@ Sub* NewFilled(int sections, SampleValues& d) {
   Sub* s = new Sub;
   Fill(*s, sections, d);
   return s;
-}
-
-template <class T, size_t N>
-void ExpectSameArray(const T (&a)[N], const T (&b)[N], const char* what) {
-  for (size_t i = 0; i < N; ++i) EXPECT_EQ(a[i], b[i]) << what << "[" << i << "]";
-}
-
-template <class T>
-void ExpectSameColumn(const CArray<T, T>& a, const CArray<T, T>& b, const char* what) {
-  ASSERT_EQ(a.GetSize(), b.GetSize()) << what;
-  for (INT_PTR i = 0; i < a.GetSize(); ++i) EXPECT_EQ(a[i], b[i]) << what << "[" << i << "]";
-}
-
-template <class List>
-void ExpectSameList(const List& a, const List& b, const char* what) {
-  auto ca = List::Columns(a);
-  auto cb = List::Columns(b);
-  for (size_t k = 0; k < ca.first.size(); ++k) ExpectSameColumn(*ca.first[k], *cb.first[k], what);
-  for (size_t k = 0; k < ca.second.size(); ++k) ExpectSameColumn(*ca.second[k], *cb.second[k], what);
-}
-
-template <class T, size_t N>
-void ExpectSameSections(const CArray<T, T> (&a)[N], const CArray<T, T> (&b)[N]) {
-  for (size_t k = 0; k < N; ++k) ExpectSameColumn(a[k], b[k], "section column");
-}
-
-void ExpectSame(const DataForConcreteRecCol& a, const DataForConcreteRecCol& b) {
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameArray(a.dRsl, b.dRsl, "dRsl");
-  ExpectSameArray(a.nRsl, b.nRsl, "nRsl");
-  EXPECT_EQ(a.countA, b.countA);
-  EXPECT_EQ(a.countB, b.countB);
-  ExpectSameList(a.listA, b.listA, "listA");
-  ExpectSameList(a.listB, b.listB, "listB");
-}
-void ExpectSame(const DataForConcreteRoundCol& a, const DataForConcreteRoundCol& b) {
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameArray(a.dRsl, b.dRsl, "dRsl");
-  ExpectSameArray(a.nRsl, b.nRsl, "nRsl");
-  EXPECT_EQ(a.countA, b.countA);
-  ExpectSameList(a.listA, b.listA, "listA");
-}
-void ExpectSame(const DataForSpecialCol& a, const DataForSpecialCol& b) {
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameArray(a.dRsl, b.dRsl, "dRsl");
-  ExpectSameArray(a.nRsl, b.nRsl, "nRsl");
-  EXPECT_EQ(a.countA, b.countA);
-  EXPECT_EQ(a.countB, b.countB);
-  ExpectSameList(a.listA, b.listA, "listA");
-  ExpectSameList(a.listB, b.listB, "listB");
-}
-void ExpectSame(const DataForConcreteWall& a, const DataForConcreteWall& b) {
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameArray(a.dRsl, b.dRsl, "dRsl");
-  ExpectSameArray(a.nRsl, b.nRsl, "nRsl");
-}
-void ExpectSame(const DataForConcreteRecBeam& a, const DataForConcreteRecBeam& b) {
-  EXPECT_EQ(a.secCount, b.secCount);
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameSections(a.secDbl, b.secDbl);
-  ExpectSameSections(a.secInt, b.secInt);
-  ExpectSameArray(a.dRsl, b.dRsl, "dRsl");
-  ExpectSameArray(a.nRsl, b.nRsl, "nRsl");
-  EXPECT_EQ(a.countA, b.countA);
-  EXPECT_EQ(a.countB, b.countB);
-  EXPECT_EQ(a.countC, b.countC);
-  EXPECT_EQ(a.countD, b.countD);
-  EXPECT_EQ(a.countE, b.countE);
-  ExpectSameList(a.listA, b.listA, "listA");
-  ExpectSameList(a.listB, b.listB, "listB");
-  ExpectSameList(a.listC, b.listC, "listC");
-  ExpectSameList(a.listD, b.listD, "listD");
-  ExpectSameList(a.listE, b.listE, "listE");
-}
-void ExpectSame(const DataForConcreteRoundBeam& a, const DataForConcreteRoundBeam& b) {
-  EXPECT_EQ(a.secCount, b.secCount);
-  ExpectSameArray(a.bFlag, b.bFlag, "bFlag");
-  ExpectSameSections(a.secDbl, b.secDbl);
-  ExpectSameSections(a.secInt, b.secInt);
-  EXPECT_EQ(a.countA, b.countA);
-  EXPECT_EQ(a.countB, b.countB);
-  ExpectSameList(a.listA, b.listA, "listA");
-  ExpectSameList(a.listB, b.listB, "listB");
-}
-
-template <class Sub>
-void ExpectSameSub(const Sub* a, const Sub* b, const char* what) {
-  ASSERT_EQ(a == nullptr, b == nullptr) << what;
-  if (a) ExpectSame(*a, *b);
 }
 
 }  // namespace
@@ -230,26 +140,6 @@ void FillDistinct(DataForWallEdge& edge, int seed) {
   FillScalars(edge.dRsl, d);
   FillScalars(edge.bFlag, d);
   FillScalars(edge.nRsl, d);
-}
-
-void ExpectSameConcrete(const DataForConcreteBase& a, const DataForConcreteBase& b) {
-  EXPECT_EQ(a.eleNo, b.eleNo);
-  EXPECT_EQ(a.eleType, b.eleType);
-  EXPECT_EQ(a.secType, b.secType);
-  ExpectSameArray(a.hdrInt, b.hdrInt, "hdrInt");
-  EXPECT_EQ(a.memberKind, b.memberKind);
-  EXPECT_EQ(a.checkStatus, b.checkStatus);
-  EXPECT_EQ(a.dataLength, b.dataLength);
-  EXPECT_EQ(a.baseFlag, b.baseFlag);
-  ExpectSameArray(a.baseInt, b.baseInt, "baseInt");
-  ExpectSameArray(a.baseDbl, b.baseDbl, "baseDbl");
-  ExpectSameColumn(a.sectionVal, b.sectionVal, "sectionVal");
-  ExpectSameSub(a.pRecCol, b.pRecCol, "pRecCol");
-  ExpectSameSub(a.pRoundCol, b.pRoundCol, "pRoundCol");
-  ExpectSameSub(a.pRecBeam, b.pRecBeam, "pRecBeam");
-  ExpectSameSub(a.pRoundBeam, b.pRoundBeam, "pRoundBeam");
-  ExpectSameSub(a.pWall, b.pWall, "pWall");
-  ExpectSameSub(a.pSpecialCol, b.pSpecialCol, "pSpecialCol");
 }
 
 Bytes ResultFileOf(const std::vector<DataForConcreteBase*>& recs) {

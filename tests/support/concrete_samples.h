@@ -1,5 +1,5 @@
-// Concrete records filled with distinct values, field-by-field comparison
-// and hand-made concrete, wall and edge files for the tests.
+// Concrete records filled with distinct values, and hand-made concrete, wall
+// and edge files for the tests. Records are compared by the bytes they write.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,9 +33,6 @@ void KindAndSection(ConcreteSubKind kind, int& memberKind, int& secType);
 std::unique_ptr<DataForConcreteBase> MakeConcrete(ConcreteSubKind kind, int eleNo, int sections,
                                                   int seed);
 void FillDistinct(DataForWallEdge& edge, int seed);
-
-// Every stored field of a and b is equal (dataLength included).
-void ExpectSameConcrete(const DataForConcreteBase& a, const DataForConcreteBase& b);
 
 // A result file: the entry count, then each record's WriteToCHK.
 Bytes ResultFileOf(const std::vector<DataForConcreteBase*>& recs);

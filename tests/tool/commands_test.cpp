@@ -5,10 +5,13 @@
 #include <string>
 
 #include "commands.h"
+#include "concrete_commands.h"
 #include "project_loader.h"
 #include "support/project_fixture.h"
 
 namespace {
+
+using chkrsl_cli::InfoKind;
 
 class ToolCommands : public chkrsl_test::ProjectTest {
  protected:
@@ -17,74 +20,84 @@ class ToolCommands : public chkrsl_test::ProjectTest {
     ASSERT_TRUE(chkrsl_cli::OpenProjectPath(std::string(CHKRSL_EXAMPLE_DIR) + "/example"));
     chkrsl_cli::AdoptStoredSections();
   }
-};
-
-TEST_F(ToolCommands, ListsEveryElementOfTheExample) {
-  std::ostringstream out;
-  EXPECT_EQ(chkrsl_cli::ListResults(out), 0);
-  const std::string text = out.str();
-  EXPECT_NE(text.find("      3     6  DataForSteel                 3"), std::string::npos) << text;
-  EXPECT_NE(text.find("energy nEn[3]=-1"), std::string::npos) << text;
-  EXPECT_TRUE(alerts.empty());
-}
-
-TEST_F(ToolCommands, ShowsOneRecordWholeAndReportsAMissingOne) {
-  std::ostringstream out;
-  EXPECT_EQ(chkrsl_cli::ShowElement(2, out), 0);
-  EXPECT_NE(out.str().find("== section sub-record =="), std::string::npos);
-  EXPECT_NE(out.str().find("  secType = 35"), std::string::npos);
-  std::ostringstream none;
-  EXPECT_EQ(chkrsl_cli::ShowElement(999, none), 1);
-  EXPECT_EQ(alerts, std::vector<std::string>{"单元未验算!"});
-}
-
-}  // namespace
-
-namespace {
-
-class ToolFamilyRecords : public chkrsl_test::ProjectTest {
- protected:
-  void SetUp() override {
-    ProjectTest::SetUp();
-    ASSERT_TRUE(chkrsl_cli::OpenProjectPath(std::string(CHKRSL_EXAMPLE_DIR) + "/example"));
-    chkrsl_cli::AdoptStoredSections();
+  // Runs a command writing to a stream; expects `status` and gives the text.
+  template <class Command>
+  static std::string Run(Command command, int status = 0) {
+    std::ostringstream out;
+    EXPECT_EQ(command(out), status);
+    return out.str();
   }
 };
 
-// The steel-family members of the example were written by WriteCHKResult;
-// each reads back as its class.
-TEST_F(ToolFamilyRecords, ListsEveryKindUnderItsClass) {
-  std::ostringstream out;
-  EXPECT_EQ(chkrsl_cli::ListResults(out), 0);
-  const std::string text = out.str();
-  for (const char* row : {"    101     2  DataForLightSteel            1",
+// Every kind of the example reads back as its class: the members written by
+// WriteCHKResult and the concrete members, walls and edges.
+TEST_F(ToolCommands, ListsEveryElementWallAndEdgeUnderItsClass) {
+  const std::string text = Run([](std::ostream& o) { return chkrsl_cli::ListResults(o); });
+  for (const char* row : {"      3     6  DataForSteel                 3", "energy nEn[3]=-1",
+                          "    101     2  DataForLightSteel            1",
                           "    103     5  DataForGrid                  2",
                           "    105    10  DataForPoleTower             3",
                           "    106     7  DataForAluminiumAlloy        1",
                           "    108     8  DataForHighBuild             1",
                           "    110     2  DataForOpenTruss             1",
                           "    111     2  DataForConcreteComposite     1",
-                          "    114     2  DataForConcreteInside        3"}) {
+                          "    114     2  DataForConcreteInside        3",
+                          "DataForConcreteRecBeam memberKind=1 n=5", "DataForConcreteRoundBeam",
+                          "DataForConcreteRecCol", "DataForConcreteRoundCol", "DataForSpecialCol",
+                          "DataForConcreteRecBeam memberKind=1 n=0"}) {
     EXPECT_NE(text.find(row), std::string::npos) << row << "\n" << text;
   }
+  const std::string walls = Run([](std::ostream& o) { return chkrsl_cli::ListWalls(o); });
+  EXPECT_NE(walls.find("wall      25"), std::string::npos) << walls;
+  EXPECT_NE(walls.find("edge       4  bFlag[0]=194"), std::string::npos) << walls;
   EXPECT_TRUE(alerts.empty());
 }
 
-TEST_F(ToolFamilyRecords, ShowsTheOwnFieldsOfEachKind) {
+TEST_F(ToolCommands, ShowsWholeRecordsAndReportsMissingOnes) {
   const std::pair<int, const char*> shown[] = {
+      {2, "== section sub-record =="},
+      {2, "  secType = 35"},
       {101, "  nLight[0..6] ="},
       {108, "== energy-dissipation record =="},
       {110, "  section[4].plate[9].dPlate[8..10] ="},
       {112, "  nIn[0..2] ="},
+      {11, "== rectangular beam =="},
+      {11, "  secDbl[9][0..4] ="},
+      {11, "  listD.int1[0..2] ="},
   };
   for (const auto& [ele, line] : shown) {
-    std::ostringstream out;
-    EXPECT_EQ(chkrsl_cli::ShowElement(ele, out), 0);
-    EXPECT_NE(out.str().find(line), std::string::npos) << ele;
+    const std::string text = Run([ele = ele](std::ostream& o) { return chkrsl_cli::ShowElement(ele, o); });
+    EXPECT_NE(text.find(line), std::string::npos) << ele << " " << line;
   }
-  std::ostringstream shortTube;
-  EXPECT_EQ(chkrsl_cli::ShowElement(113, shortTube), 0);
-  EXPECT_EQ(shortTube.str().find("nIn"), std::string::npos);  // not stored without section type 32
+  // Not stored without section type 32.
+  EXPECT_EQ(Run([](std::ostream& o) { return chkrsl_cli::ShowElement(113, o); }).find("nIn"),
+            std::string::npos);
+  const std::string wall = Run([](std::ostream& o) { return chkrsl_cli::ShowWall(23, o); });
+  EXPECT_NE(wall.find("== shear wall =="), std::string::npos) << wall;
+  const std::string edge = Run([](std::ostream& o) { return chkrsl_cli::ShowEdge(3, o); });
+  EXPECT_NE(edge.find("  edgeNo = 3"), std::string::npos) << edge;
+  EXPECT_TRUE(alerts.empty());
+
+  Run([](std::ostream& o) { return chkrsl_cli::ShowElement(999, o); }, 1);
+  Run([](std::ostream& o) { return chkrsl_cli::ShowWall(22, o); }, 1);
+  EXPECT_EQ(alerts, (std::vector<std::string>{"单元未验算!", "墙体未验算!"}));
+}
+
+TEST_F(ToolCommands, PrintsTheDisplayInfo) {
+  auto info = [](InfoKind kind, std::vector<int> numbers, int status = 0) {
+    return Run([&](std::ostream& o) { return chkrsl_cli::PrintDisplayInfo(kind, numbers, o); }, status);
+  };
+  const std::string members = info(InfoKind::kMember, {16, 13});
+  EXPECT_NE(members.find("== member 16 ==\n  memberClass = 1\n"
+                         "  beamAtSections[0..2] = 0 0 0\n"), std::string::npos) << members;
+  EXPECT_NE(members.find("== member 13 ==\n  memberClass = 2\n"), std::string::npos) << members;
+  const std::string wall = info(InfoKind::kWall, {21});
+  EXPECT_NE(wall.find("  dRsl2Scaled = 31.5\n"), std::string::npos) << wall;  // 1.5e6 * 21 * 1e-6
+  const std::string edge = info(InfoKind::kEdge, {2});
+  EXPECT_NE(edge.find("  flag = 192\n"), std::string::npos) << edge;
+  EXPECT_NE(edge.find("  dRsl4Scaled = 1.5\n"), std::string::npos) << edge;  // 250 * (4 + 2) * 0.001
+  info(InfoKind::kEdge, {9}, 1);
+  EXPECT_EQ(alerts, std::vector<std::string>{"边缘构件未验算!"});
 }
 
 }  // namespace

@@ -30,14 +30,19 @@ class CorruptFiles : public chkrsl_test::ProjectTest {
     chkrsl_cli::AdoptStoredSections();
   }
 
-  // Loads everything; a failed load must leave nothing behind.
+  // Loads every element, wall and edge; a failed load must leave nothing behind.
   void LoadAll(const std::string& what) {
-    CTypedPtrArray<CPtrArray, CHKRsl*> recs;
-    const int ok = GetAllEleRsl(recs);
-    if (!ok) {
+    CTypedPtrArray<CPtrArray, CHKRsl*> recs, walls;
+    CTypedPtrArray<CPtrArray, DataForWallEdge*> edges;
+    if (!GetAllEleRsl(recs)) {
       EXPECT_EQ(recs.GetSize(), 0) << what;
     }
+    if (!GetAllBoardRsl(walls, edges)) {
+      EXPECT_EQ(walls.GetSize() + edges.GetSize(), 0) << what;
+    }
     chkrsl::DeleteAllRecords(recs);
+    chkrsl::DeleteAllRecords(walls);
+    chkrsl::DeleteAllEdges(edges);
   }
 
   std::vector<std::string> files;

@@ -1,5 +1,4 @@
 list(APPEND CHKRSL_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/commands_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/concrete_commands_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/corrupt_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/purlin_commands_test.cpp)
