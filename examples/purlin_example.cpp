@@ -1,9 +1,8 @@
 #include "purlin_example.h"
 
 #include <fstream>
-#include <vector>
-
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "chkrsl/chkrsl.h"
 
@@ -25,7 +24,8 @@ bool WriteCombinations(const std::string& path, const std::vector<Combination>& 
   for (const Combination& c : combs) {
     nlohmann::json terms = nlohmann::json::array();
     for (const Term& t : c)
-      terms.push_back({{"kind", t.kind}, {"case", t.caseNo}, {"factor", t.factor}, {"coef", t.coef}});
+      terms.push_back(
+          {{"kind", t.kind}, {"case", t.caseNo}, {"factor", t.factor}, {"coef", t.coef}});
     list.push_back(terms);
   }
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -86,8 +86,7 @@ bool WriteRoofDesign() {
       {{0, 0, 1.0, 1}, {2, 1, 1.4, 1}},
       {{0, 0, 1.2, 1}, {1, 1, 1.4, 1}, {2, 1, 1.4, 0.6}},
   };
-  return WritePurlineDesData(chkrsl::host::ProjectFilePath("Dlg_DesWLT").c_str(), d,
-                             kRoofPurlin) &&
+  return WritePurlineDesData(chkrsl::host::ProjectFilePath("Dlg_DesWLT").c_str(), d, kRoofPurlin) &&
          WritePurlineChkData(chkrsl::host::ProjectFilePath("PCR").c_str(), c) &&
          WriteCombinations(chkrsl::host::ProjectFilePath("LoadComb.json"), combs);
 }
@@ -122,8 +121,7 @@ bool WriteWallDesign() {
       {{0, 0, 1.2, 1}, {2, 1, 1.4, 1}},
       {{0, 0, 1.0, 1}, {2, 2, 1.4, 1}, {-1, 0, 1.3, 1}},
   };
-  return WritePurlineDesData(chkrsl::host::ProjectFilePath("Dlg_DesQLT").c_str(), d,
-                             kWallPurlin) &&
+  return WritePurlineDesData(chkrsl::host::ProjectFilePath("Dlg_DesQLT").c_str(), d, kWallPurlin) &&
          WritePurlineChkData(chkrsl::host::ProjectFilePath("PCR").c_str(), c) &&
          WriteCombinations(chkrsl::host::ProjectFilePath("LoadComb.json"), combs);
 }

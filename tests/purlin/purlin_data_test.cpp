@@ -74,7 +74,7 @@ TEST_F(PurlinData, AShortFileFillsOnlyTheFieldsItHoldsWhole) {
   PutI32(b, 1);
   PutI32(b, 6);
   PutF64(b, 1e5);
-  PutF64(b, 0.2);    // roof slope
+  PutF64(b, 0.2);                // roof slope
   b.resize(b.size() + 5, 0xFF);  // the span cut short
   WriteProjectFile("Dlg_DesWLT", b);
   doc().purlinKind = kRoofPurlin;

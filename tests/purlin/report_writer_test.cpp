@@ -91,7 +91,8 @@ TEST_F(PurlinReport, PinnedBytes) {
   // The time line's own newline is CR LF too.
   EXPECT_NE(text.find("Tue Nov 14 22:13:20 2023\r\n"), std::string::npos);
   // 支撑砌体墙(1/180且≤50mm)
-  EXPECT_NE(text.find("\xD6\xA7\xB3\xC5\xC6\xF6\xCC\xE5\xC7\xBD(1/180\xC7\xD2\xA1\xDC" "50mm)"),
+  EXPECT_NE(text.find("\xD6\xA7\xB3\xC5\xC6\xF6\xCC\xE5\xC7\xBD(1/180\xC7\xD2\xA1\xDC"
+                      "50mm)"),
             std::string::npos);
   // The report ends with the limit denominator.
   EXPECT_EQ(text.substr(text.size() - 10), "99 > 1/100");
@@ -104,8 +105,8 @@ TEST_F(PurlinReport, NothingIsWrittenWithoutInputs) {
   EXPECT_FALSE(WritePurlineRsl());
   EXPECT_TRUE(alerts.empty());
 
-  ASSERT_TRUE(WritePurlineDesData(PathOf("Dlg_DesWLT").c_str(), purlin_test::RoofDesign(),
-                                  kRoofPurlin));
+  ASSERT_TRUE(
+      WritePurlineDesData(PathOf("Dlg_DesWLT").c_str(), purlin_test::RoofDesign(), kRoofPurlin));
   EXPECT_FALSE(WritePurlineRsl());  // no check results
   EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"});
   EXPECT_FALSE(std::filesystem::exists(ReportPath(kRoofPurlin)));

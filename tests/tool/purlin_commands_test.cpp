@@ -1,4 +1,6 @@
 // The tool's clause text and purlin report commands on the example project.
+#include "purlin_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "project_loader.h"
-#include "purlin_commands.h"
 #include "support/project_fixture.h"
 
 namespace {

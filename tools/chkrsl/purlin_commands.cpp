@@ -2,9 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <ostream>
-
 #include <nlohmann/json.hpp>
+#include <ostream>
 
 #include "chkrsl/chkrsl.h"
 
@@ -44,7 +43,8 @@ bool LoadCombinationsJson(const std::string& path, MyPerDocData& doc, std::strin
   }
   try {
     const nlohmann::json root = nlohmann::json::parse(in);
-    for (const nlohmann::json& terms : root.at("combinations").get_ref<const nlohmann::json::array_t&>())
+    for (const nlohmann::json& terms :
+         root.at("combinations").get_ref<const nlohmann::json::array_t&>())
       AddCombination(terms, doc);
     return true;
   } catch (const nlohmann::json::exception& e) {
@@ -59,7 +59,7 @@ namespace {
 int PickPurlinKind(int requested) {
   if (requested != 0) return requested;
   return std::filesystem::exists(chkrsl::host::ProjectFilePath("Dlg_DesWLT")) ? kRoofPurlin
-                                                                               : kWallPurlin;
+                                                                              : kWallPurlin;
 }
 
 bool LoadDocumentCombinations(const std::string& requested, std::ostream& err) {

@@ -21,11 +21,11 @@ int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, st
 bool LoadCombinationsJson(const std::string& path, MyPerDocData& doc, std::string& error);
 
 struct PurlinReportOptions {
-  int purlinKind = 0;        // 1 roof, 2 wall; 0 picks the kind whose design file exists
-  std::string combinations;  // JSON file; empty: "<project>.LoadComb.json" when it exists
+  int purlinKind = 0;              // 1 roof, 2 wall; 0 picks the kind whose design file exists
+  std::string combinations;        // JSON file; empty: "<project>.LoadComb.json" when it exists
   std::string outputFolder = ".";  // where the report is written (the user area)
-  bool print = false;        // print the report as UTF-8
-  bool open = false;         // open it in the viewer
+  bool print = false;              // print the report as UTF-8
+  bool open = false;               // open it in the viewer
 };
 
 // Writes the purlin report of the open project. Returns 0 when it was

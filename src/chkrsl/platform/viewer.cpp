@@ -116,7 +116,9 @@ bool StartViewer(const std::string& path) {
 
 namespace host {
 
-void SetViewer(std::vector<std::string> programAndArgs) { HostViewer() = std::move(programAndArgs); }
+void SetViewer(std::vector<std::string> programAndArgs) {
+  HostViewer() = std::move(programAndArgs);
+}
 
 void SetViewerLauncher(ViewerLauncher launcher) { Launcher() = std::move(launcher); }
 

@@ -100,7 +100,7 @@ bool Compose(const char* clause, Verdict verdict, CString& text) {
 
 bool GetWRuleStr(int ruleCode, double ratio, CString& text, bool useEffective) {
   const Clause* clause = FindClause(ruleCode);
-  Verdict verdict = ruleCode == kFilledTubeRule ? FilledTubeVerdict(ratio)
+  Verdict verdict = ruleCode == kFilledTubeRule  ? FilledTubeVerdict(ratio)
                     : ruleCode == kStiffenerRule ? StiffenerVerdict(ratio)
                                                  : WebVerdict(ratio, useEffective);
   return Compose(clause ? clause->web : nullptr, verdict, text);

@@ -16,8 +16,8 @@ constexpr size_t kPurlinCheckBytes = 428;
 
 // The design inputs. Fields a purlin kind's file does not hold stay 0.
 struct PurlineDesData {
-  int steelGrade = 0;          // index of the steel grade text, 0..3
-  int panelKind = 0;           // 0 or not 0: the panel text and deflection limit
+  int steelGrade = 0;  // index of the steel grade text, 0..3
+  int panelKind = 0;   // 0 or not 0: the panel text and deflection limit
   int fastenersPerMetre = 0;
   double panelInertia = 0;     // mm^4
   double roofSlope = 0;        // roof only
@@ -29,16 +29,16 @@ struct PurlineDesData {
   int strengthRequested = 0;   // not 0: strength check, roof restrains the purlin
   int stabilityRequested = 0;  // not 0: stability check without restraint
   int windSuctionRequested = 0;
-  double deadLoad = 0;         // kN/m2
-  double liveLoad = 0;         // kN/m2, roof only
-  double maintenanceLoad = 0;  // kN, roof only
-  int buildingForm = 0;        // 0 closed, 1 partly closed
-  int zone = 0;                // 0 middle, 1 edge strip, 2 corner
+  double deadLoad = 0;           // kN/m2
+  double liveLoad = 0;           // kN/m2, roof only
+  double maintenanceLoad = 0;    // kN, roof only
+  int buildingForm = 0;          // 0 closed, 1 partly closed
+  int zone = 0;                  // 0 middle, 1 edge strip, 2 corner
   double basicWindPressure = 0;  // kN/m2
-  double heightCoef = 0;       // wind pressure height variation coefficient
-  double shapeCoef = 0;        // roof only
-  double windwardCoef = 0;     // wall only
-  double leewardCoef = 0;      // wall only
+  double heightCoef = 0;         // wind pressure height variation coefficient
+  double shapeCoef = 0;          // roof only
+  double windwardCoef = 0;       // wall only
+  double leewardCoef = 0;        // wall only
 };
 
 // Effective section of one check, in file order.
@@ -49,11 +49,11 @@ struct PurlineEffSection {
 // What one check block keeps. The wind-suction check stores two integers of
 // its own where the others hold their combination number and tag.
 struct PurlineCheckBlock {
-  double ratio = 0;  // stress ratio; above 1 is not met
+  double ratio = 0;       // stress ratio; above 1 is not met
   double M2 = 0, M3 = 0;  // design moments, N.mm
-  int combNo = 0;    // governing combination, from 1
-  int combTag = 0;   // written in brackets after the number
-  int effFlag = 0;   // 0: the whole section is effective
+  int combNo = 0;         // governing combination, from 1
+  int combTag = 0;        // written in brackets after the number
+  int effFlag = 0;        // 0: the whole section is effective
   PurlineEffSection eff;
 };
 
@@ -69,7 +69,7 @@ struct PurlineChkData {
   double chi = 0;        // reduction factor of the lower flange
   double myLateral = 0;  // lateral moment of the lower flange My'
   PurlineCheckBlock stability;
-  double phiB = 0;       // overall stability factor under wind suction
+  double phiB = 0;  // overall stability factor under wind suction
   PurlineCheckBlock windSuction;
   int deflectionN = 0;      // deflection / span = 1/N
   int deflectionLimit = 0;  // limit = 1/L

@@ -20,7 +20,8 @@ constexpr const char* kPurlinForms[] = {"冷弯卷边槽钢  ", "Z型卷边型�
 constexpr const char* kSagRods[] = {"不设拉条", "设置一道拉条", "设置两道拉条", "设置三道拉条"};
 constexpr const char* kBuildingForms[] = {"封闭式", "部分封闭式"};
 constexpr const char* kZones[] = {"中间区", "边缘带", "角部"};
-constexpr const char* kBeamKinds[] = {"  ***** 按照简支梁计算 *****", "  ***** 按照连续梁计算 *****"};
+constexpr const char* kBeamKinds[] = {"  ***** 按照简支梁计算 *****",
+                                      "  ***** 按照连续梁计算 *****"};
 
 constexpr SetWidth kW10{10};
 
@@ -180,8 +181,8 @@ class ReportWriter {
   }
 
   void SpacedMoments(const PurlineCheckBlock& b) {
-    out_ << "        弯矩设计值(N.mm)" << "          M2= " << b.M2 << "          M3= " << b.M3
-         << kEndl;
+    out_ << "        弯矩设计值(N.mm)"
+         << "          M2= " << b.M2 << "          M3= " << b.M3 << kEndl;
   }
 
   void StrengthBlock() {
@@ -189,8 +190,8 @@ class ReportWriter {
     BlockTitle(54, "  | 按门式刚架规程CECS102:2002 (6.3.7-1)式验算檩条强度 |");
     CombinationLine(b);
     Line();
-    out_ << "        弯矩设计值(N.mm)" << "            M2= " << b.M2 << "\t          M3= " << b.M3
-         << kEndl;
+    out_ << "        弯矩设计值(N.mm)"
+         << "            M2= " << b.M2 << "\t          M3= " << b.M3 << kEndl;
     Line();
     EffectiveSection(b);
     RatioLine("        强度应力比: ", b.ratio);
@@ -229,8 +230,7 @@ class ReportWriter {
     Line("----------荷载标准值作用下，挠度计算------------");
     Line();
     out_ << "    垂直于屋面的挠度比 : v/l = 1/" << chk_.deflectionN
-         << (chk_.deflectionN >= chk_.deflectionLimit ? " <= 1/" : " > 1/")
-         << chk_.deflectionLimit;
+         << (chk_.deflectionN >= chk_.deflectionLimit ? " <= 1/" : " > 1/") << chk_.deflectionLimit;
   }
 
   ReportStream& out_;

@@ -64,5 +64,4 @@ void ReportStream::Put(std::string_view gbk) {
   }
 }
 
-
 }  // namespace chkrsl

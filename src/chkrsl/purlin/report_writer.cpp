@@ -33,8 +33,7 @@ bool WritePurlineRsl() {
   if (!ReadPurlineChkData(chk)) return false;
 
   chkrsl::ReportStream out;
-  chkrsl::WritePurlinReport(out, des, chk, kind,
-                            chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
+  chkrsl::WritePurlinReport(out, des, chk, kind, chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
   if (!SaveReport(path, out.bytes())) return false;
   return OpenInNotepad(path);
 }
