@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "support/concrete_samples.h"
@@ -23,6 +24,12 @@ class ConcreteInfoTest : public chkrsl_test::ProjectTest {
   }
   std::vector<std::unique_ptr<ShowConcreteFrameStl, void (*)(ShowConcreteFrameStl*)>> owned;
 };
+
+// Each shown value equals the expected one.
+void ExpectPairs(std::initializer_list<std::pair<double, double>> shownAndExpected) {
+  int k = 0;
+  for (const auto& [shown, expected] : shownAndExpected) EXPECT_EQ(shown, expected) << "pair " << k++;
+}
 
 // Section i of secDbl[k] holds 100k + i.
 template <class Beam>
@@ -55,18 +62,14 @@ TEST_F(ConcreteInfoTest, BeamsShowTheirFirstMiddleAndLastSection) {
       EXPECT_EQ(s.beamAtSections[m], value(4, m));
       EXPECT_EQ(s.rectBeamAtSections[m], value(5, m));
     }
-    EXPECT_EQ(s.endsOrPairedMaxima[0], value(6, 0));  // first, last, middle
-    EXPECT_EQ(s.endsOrPairedMaxima[1], value(6, 2));
-    EXPECT_EQ(s.endsOrPairedMaxima[2], value(6, 1));
-    EXPECT_EQ(s.extraValues[0], beam.dRsl[2]);
-    EXPECT_EQ(s.extraValues[1], beam.dRsl[3]);
-    EXPECT_EQ(s.columnValues[0], 0.0);
+    ExpectPairs({{s.endsOrPairedMaxima[0], value(6, 0)},  // first, last, middle
+                 {s.endsOrPairedMaxima[1], value(6, 2)}, {s.endsOrPairedMaxima[2], value(6, 1)},
+                 {s.extraValues[0], beam.dRsl[2]}, {s.extraValues[1], beam.dRsl[3]},
+                 {s.columnValues[0], 0.0}});
   }
   const ShowConcreteFrameStl& round = info[4];
-  EXPECT_EQ(round.beamAtSections[1], 404.0);
-  EXPECT_EQ(round.endsOrPairedMaxima[1], 508.0);
-  EXPECT_EQ(round.rectBeamAtSections[0], 0.0);
-  EXPECT_EQ(round.extraValues[0], 0.0);
+  ExpectPairs({{round.beamAtSections[1], 404.0}, {round.endsOrPairedMaxima[1], 508.0},
+               {round.rectBeamAtSections[0], 0.0}, {round.extraValues[0], 0.0}});
 }
 
 TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
@@ -95,27 +98,17 @@ TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
     EXPECT_EQ(info[j].memberClass, 2);
     for (int k = 0; k < 6; ++k) EXPECT_EQ(info[j].columnValues[k], columns[j][k]) << j << " " << k;
   }
-  const ShowConcreteFrameStl& a = info[0];
-  EXPECT_EQ(a.endsOrPairedMaxima[0], 3.5);
-  EXPECT_EQ(a.endsOrPairedMaxima[1], 3.5);
-  EXPECT_EQ(a.endsOrPairedMaxima[2], 6.0);
-  EXPECT_EQ(a.extraValues[0], r[44]);
-  EXPECT_EQ(a.extraColumnValues[1], r[48]);
-  EXPECT_EQ(a.checked, 1);
-  const ShowConcreteFrameStl& b = info[1];
-  EXPECT_EQ(b.endsOrPairedMaxima[0], -1.0);
-  EXPECT_EQ(b.endsOrPairedMaxima[2], s[23] > s[27] ? s[23] : s[27]);
-  EXPECT_EQ(b.extraValues[1], s[31]);
-  EXPECT_EQ(b.extraColumnValues[0], s[37]);
-  const ShowConcreteFrameStl& c = info[2];
-  EXPECT_EQ(c.endsOrPairedMaxima[1], o[15]);
-  EXPECT_EQ(c.endsOrPairedMaxima[2], o[19]);
-  EXPECT_EQ(c.extraValues[0], 0.0);
-  EXPECT_EQ(c.checked, 0);
-  const ShowConcreteFrameStl& d = info[3];  // no sub-record: class and flag only
+  const ShowConcreteFrameStl &a = info[0], &b = info[1], &c = info[2], &d = info[3];
+  ExpectPairs({{a.endsOrPairedMaxima[0], 3.5}, {a.endsOrPairedMaxima[1], 3.5},
+               {a.endsOrPairedMaxima[2], 6.0}, {a.extraValues[0], r[44]},
+               {a.extraColumnValues[1], r[48]}, {b.endsOrPairedMaxima[0], -1.0},
+               {b.endsOrPairedMaxima[2], s[23] > s[27] ? s[23] : s[27]}, {b.extraValues[1], s[31]},
+               {b.extraColumnValues[0], s[37]}, {c.endsOrPairedMaxima[1], o[15]},
+               {c.endsOrPairedMaxima[2], o[19]}, {c.extraValues[0], 0.0}});
+  // A column without sub-record shows its class and flag only.
   EXPECT_EQ(d.memberClass, 2);
-  EXPECT_EQ(d.checked, 1);
   EXPECT_EQ(d.columnValues[1], 0.0);
+  EXPECT_EQ(std::vector<int>({a.checked, c.checked, d.checked}), std::vector<int>({1, 0, 1}));
 }
 
 TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
@@ -148,9 +141,9 @@ TEST_F(ConcreteInfoTest, WallInfoScalesItsTwoResults) {
   ShowShearWallStl* info = nullptr;
   ASSERT_TRUE(GetCTWallChkInfo(numbers, info));
   EXPECT_EQ(info[0].checked, 0);
+  EXPECT_EQ(info[1].checked, 1);
   EXPECT_EQ(info[1].dRsl2Scaled, 2.5);
   EXPECT_DOUBLE_EQ(info[1].dRsl6Scaled, -0.004);
-  EXPECT_EQ(info[1].checked, 1);
   ReleaseChkInfo(info);
 
   AcIntArray missing{8, 10};
@@ -174,10 +167,9 @@ TEST_F(ConcreteInfoTest, EdgeInfoWidensTheFlagAndScalesByField) {
   const ShowBoundMemStl& s = info[0];
   EXPECT_EQ(s.flag, 200);
   EXPECT_EQ(s.code, -3);
-  const double scaled[] = {s.dRsl4Scaled, s.dRsl5Scaled, s.dRsl2Scaled, s.dRsl10Scaled,
-                           s.dRsl11,      s.dRsl16,      s.dRsl14,      s.dRsl15};
-  const double expected[] = {1.5, 6.0, 3.0, 11.0, 12000.0, 17000.0, 15000.0, 16000.0};
-  for (size_t k = 0; k < std::size(scaled); ++k) EXPECT_EQ(scaled[k], expected[k]) << k;
+  ExpectPairs({{s.dRsl4Scaled, 1.5}, {s.dRsl5Scaled, 6.0}, {s.dRsl2Scaled, 3.0},
+               {s.dRsl10Scaled, 11.0}, {s.dRsl11, 12000.0}, {s.dRsl16, 17000.0},
+               {s.dRsl14, 15000.0}, {s.dRsl15, 16000.0}});
   EXPECT_DOUBLE_EQ(s.dRsl13Scaled, 0.014);
   EXPECT_DOUBLE_EQ(s.dRsl12Scaled, 0.013);
   ReleaseChkInfo(info);
