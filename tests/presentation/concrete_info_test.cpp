@@ -1,30 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "support/concrete_samples.h"
 
 namespace {
 
-using chkrsl_test::Bytes;
 using chkrsl_test::MakeConcrete;
-using chkrsl_test::ProjectTest;
 using Kind = ConcreteSubKind;
+using Alerts = std::vector<std::string>;
 
-class ConcreteInfoTest : public ProjectTest {
+class ConcreteInfoTest : public chkrsl_test::ProjectTest {
  protected:
-  // Stores the records in "CHKCT" and lists them in "CHKTT" and the document.
-  void Store(const std::vector<DataForConcreteBase*>& recs) {
-    std::vector<int> eleNos;
-    for (DataForConcreteBase* r : recs) {
-      eleNos.push_back(r->eleNo);
-      doc().SetElementSecType(r->eleNo, r->secType);
-    }
-    WriteProjectFile("CHKCT", chkrsl_test::ResultFileOf(recs));
-    WriteProjectFile("CHKTT", chkrsl_test::ElementTable(eleNos, 11));
-  }
-
   // The display info of the elements, released at the end of the test.
   ShowConcreteFrameStl* Info(std::initializer_list<int> eleNos) {
     AcIntArray numbers(eleNos);
@@ -33,9 +22,14 @@ class ConcreteInfoTest : public ProjectTest {
     owned.emplace_back(info, [](ShowConcreteFrameStl* p) { ReleaseChkInfo(p); });
     return info;
   }
-
   std::vector<std::unique_ptr<ShowConcreteFrameStl, void (*)(ShowConcreteFrameStl*)>> owned;
 };
+
+// Each shown value equals the expected one.
+void ExpectPairs(std::initializer_list<std::pair<double, double>> shownAndExpected) {
+  int k = 0;
+  for (const auto& [shown, expected] : shownAndExpected) EXPECT_EQ(shown, expected) << "pair " << k++;
+}
 
 // Section i of secDbl[k] holds 100k + i.
 template <class Beam>
@@ -54,12 +48,13 @@ TEST_F(ConcreteInfoTest, BeamsShowTheirFirstMiddleAndLastSection) {
   }
   recs.push_back(MakeConcrete(Kind::kRoundBeam, 5, 9, 4));
   NumberSections(*recs.back()->pRoundBeam, 9);
-  Store({recs[0].get(), recs[1].get(), recs[2].get(), recs[3].get(), recs[4].get()});
+  StoreResults("CHKCT", {recs[0].get(), recs[1].get(), recs[2].get(), recs[3].get(), recs[4].get()}, 11);
 
   ShowConcreteFrameStl* info = Info({1, 2, 3, 4, 5});
   const double at[4][3] = {{0, 4, 8}, {0, 4, 7}, {0, 0, 0}, {0, 0, 0}};  // first, middle, last
   for (int j = 0; j < 4; ++j) {
     const ShowConcreteFrameStl& s = info[j];
+    const DataForConcreteRecBeam& beam = *recs[static_cast<size_t>(j)]->pRecBeam;
     SCOPED_TRACE(sections[j]);
     auto value = [&](int k, int m) { return sections[j] ? 100.0 * k + at[j][m] : 0.0; };
     EXPECT_EQ(s.memberClass, 1);
@@ -67,70 +62,53 @@ TEST_F(ConcreteInfoTest, BeamsShowTheirFirstMiddleAndLastSection) {
       EXPECT_EQ(s.beamAtSections[m], value(4, m));
       EXPECT_EQ(s.rectBeamAtSections[m], value(5, m));
     }
-    EXPECT_EQ(s.endsOrPairedMaxima[0], value(6, 0));  // first, last, middle
-    EXPECT_EQ(s.endsOrPairedMaxima[1], value(6, 2));
-    EXPECT_EQ(s.endsOrPairedMaxima[2], value(6, 1));
-    EXPECT_EQ(s.extraValues[0], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[2]);
-    EXPECT_EQ(s.extraValues[1], recs[static_cast<size_t>(j)]->pRecBeam->dRsl[3]);
-    EXPECT_EQ(s.columnValues[0], 0.0);
+    ExpectPairs({{s.endsOrPairedMaxima[0], value(6, 0)},  // first, last, middle
+                 {s.endsOrPairedMaxima[1], value(6, 2)}, {s.endsOrPairedMaxima[2], value(6, 1)},
+                 {s.extraValues[0], beam.dRsl[2]}, {s.extraValues[1], beam.dRsl[3]},
+                 {s.columnValues[0], 0.0}});
   }
   const ShowConcreteFrameStl& round = info[4];
-  EXPECT_EQ(round.beamAtSections[1], 404.0);
-  EXPECT_EQ(round.endsOrPairedMaxima[1], 508.0);
-  EXPECT_EQ(round.rectBeamAtSections[0], 0.0);
-  EXPECT_EQ(round.extraValues[0], 0.0);
+  ExpectPairs({{round.beamAtSections[1], 404.0}, {round.endsOrPairedMaxima[1], 508.0},
+               {round.rectBeamAtSections[0], 0.0}, {round.extraValues[0], 0.0}});
 }
 
 TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
   auto rect = MakeConcrete(Kind::kRecCol, 1, 2, 1);
-  rect->pRecCol->dRsl[27] = 3.5;
-  rect->pRecCol->dRsl[31] = 2.0;
-  rect->pRecCol->dRsl[35] = 1.0;
-  rect->pRecCol->dRsl[39] = 6.0;
+  double* r = rect->pRecCol->dRsl;
+  r[27] = 3.5;
+  r[31] = 2.0;
+  r[35] = 1.0;
+  r[39] = 6.0;
   auto special = MakeConcrete(Kind::kSpecialCol, 2, 2, 2);
-  special->pSpecialCol->dRsl[15] = -1.0;
-  special->pSpecialCol->dRsl[19] = -1.0;
+  double* s = special->pSpecialCol->dRsl;
+  s[15] = s[19] = -1.0;
   auto round = MakeConcrete(Kind::kRoundCol, 3, 2, 3);
+  const double* o = round->pRoundCol->dRsl;
   round->checkStatus = -1;
   auto bare = MakeConcrete(Kind::kNone, 4, 2, 4);
   bare->checkStatus = 0;
-  Store({rect.get(), special.get(), round.get(), bare.get()});
+  StoreResults("CHKCT", {rect.get(), special.get(), round.get(), bare.get()}, 11);
   ShowConcreteFrameStl* info = Info({1, 2, 3, 4});
 
-  const double* r = rect->pRecCol->dRsl;
-  const ShowConcreteFrameStl& a = info[0];
-  EXPECT_EQ(a.memberClass, 2);
-  const double rectColumn[6] = {r[7], r[3], r[15], r[11], r[50], r[53]};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(a.columnValues[k], rectColumn[k]) << k;
-  EXPECT_EQ(a.endsOrPairedMaxima[0], 3.5);
-  EXPECT_EQ(a.endsOrPairedMaxima[1], 3.5);
-  EXPECT_EQ(a.endsOrPairedMaxima[2], 6.0);
-  EXPECT_EQ(a.extraValues[0], r[44]);
-  EXPECT_EQ(a.extraColumnValues[1], r[48]);
-  EXPECT_EQ(a.checked, 1);
-
-  const double* s = special->pSpecialCol->dRsl;
-  const ShowConcreteFrameStl& b = info[1];
-  const double specialColumn[6] = {s[3], s[41], s[7], 0.0, s[38], 0.0};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(b.columnValues[k], specialColumn[k]) << k;
-  EXPECT_EQ(b.endsOrPairedMaxima[0], -1.0);
-  EXPECT_EQ(b.endsOrPairedMaxima[2], s[23] > s[27] ? s[23] : s[27]);
-  EXPECT_EQ(b.extraValues[1], s[31]);
-  EXPECT_EQ(b.extraColumnValues[0], s[37]);
-
-  const double* o = round->pRoundCol->dRsl;
-  const ShowConcreteFrameStl& c = info[2];
-  const double roundColumn[6] = {0.0, o[3], 0.0, o[7], o[20], 0.0};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(c.columnValues[k], roundColumn[k]) << k;
-  EXPECT_EQ(c.endsOrPairedMaxima[1], o[15]);
-  EXPECT_EQ(c.endsOrPairedMaxima[2], o[19]);
-  EXPECT_EQ(c.extraValues[0], 0.0);
-  EXPECT_EQ(c.checked, 0);
-
-  const ShowConcreteFrameStl& d = info[3];  // no sub-record: class and flag only
+  // Special-shaped and round columns show 0.0 where they have no value.
+  const double columns[3][6] = {{r[7], r[3], r[15], r[11], r[50], r[53]},
+                                {s[3], s[41], s[7], 0.0, s[38], 0.0},
+                                {0.0, o[3], 0.0, o[7], o[20], 0.0}};
+  for (int j = 0; j < 3; ++j) {
+    EXPECT_EQ(info[j].memberClass, 2);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(info[j].columnValues[k], columns[j][k]) << j << " " << k;
+  }
+  const ShowConcreteFrameStl &a = info[0], &b = info[1], &c = info[2], &d = info[3];
+  ExpectPairs({{a.endsOrPairedMaxima[0], 3.5}, {a.endsOrPairedMaxima[1], 3.5},
+               {a.endsOrPairedMaxima[2], 6.0}, {a.extraValues[0], r[44]},
+               {a.extraColumnValues[1], r[48]}, {b.endsOrPairedMaxima[0], -1.0},
+               {b.endsOrPairedMaxima[2], s[23] > s[27] ? s[23] : s[27]}, {b.extraValues[1], s[31]},
+               {b.extraColumnValues[0], s[37]}, {c.endsOrPairedMaxima[1], o[15]},
+               {c.endsOrPairedMaxima[2], o[19]}, {c.extraValues[0], 0.0}});
+  // A column without sub-record shows its class and flag only.
   EXPECT_EQ(d.memberClass, 2);
-  EXPECT_EQ(d.checked, 1);
   EXPECT_EQ(d.columnValues[1], 0.0);
+  EXPECT_EQ(std::vector<int>({a.checked, c.checked, d.checked}), std::vector<int>({1, 0, 1}));
 }
 
 TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
@@ -138,13 +116,7 @@ TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
   steel.eleNo = 2;
   steel.eleType = 6;
   steel.secType = 1;
-  Bytes file;
-  chkrsl_test::PutI32(file, 1);
-  const Bytes entry = chkrsl_test::WrittenBytes(steel);
-  file.insert(file.end(), entry.begin(), entry.end());
-  WriteProjectFile("CHKST", file);
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({2}, 6));
-  doc().SetElementSecType(2, 1);
+  StoreResults("CHKST", {&steel}, 6);
   const ShowConcreteFrameStl& s = Info({2})[0];
   EXPECT_EQ(s.memberClass, 0);
   EXPECT_EQ(s.checked, 0);
@@ -155,10 +127,10 @@ TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
   ShowConcreteFrameStl* untouched = sentinel;
   EXPECT_FALSE(GetCTMemberChkInfo(missing, untouched));
   EXPECT_EQ(untouched, sentinel);
-  EXPECT_EQ(alerts, std::vector<std::string>{"单元未验算!"});
+  EXPECT_EQ(alerts, Alerts{"单元未验算!"});
 }
 
-TEST_F(ProjectTest, WallInfoScalesItsTwoResults) {
+TEST_F(ConcreteInfoTest, WallInfoScalesItsTwoResults) {
   auto wall = MakeConcrete(Kind::kWall, 8, 1, 1);
   wall->pWall->dRsl[2] = 2500000.0;
   wall->pWall->dRsl[6] = -4000.0;
@@ -169,24 +141,23 @@ TEST_F(ProjectTest, WallInfoScalesItsTwoResults) {
   ShowShearWallStl* info = nullptr;
   ASSERT_TRUE(GetCTWallChkInfo(numbers, info));
   EXPECT_EQ(info[0].checked, 0);
+  EXPECT_EQ(info[1].checked, 1);
   EXPECT_EQ(info[1].dRsl2Scaled, 2.5);
   EXPECT_DOUBLE_EQ(info[1].dRsl6Scaled, -0.004);
-  EXPECT_EQ(info[1].checked, 1);
   ReleaseChkInfo(info);
 
   AcIntArray missing{8, 10};
   info = nullptr;
   EXPECT_FALSE(GetCTWallChkInfo(missing, info));
   EXPECT_EQ(info, nullptr);
-  EXPECT_EQ(alerts, std::vector<std::string>{"墙体未验算!"});
+  EXPECT_EQ(alerts, Alerts{"墙体未验算!"});
 }
 
-TEST_F(ProjectTest, EdgeInfoWidensTheFlagAndScalesByField) {
+TEST_F(ConcreteInfoTest, EdgeInfoWidensTheFlagAndScalesByField) {
   DataForWallEdge edge;
   for (int k = 0; k < 17; ++k) edge.dRsl[k] = 1000.0 * (k + 1);
   edge.dRsl[4] = 1500.0;
   edge.bFlag[0] = 200;
-  edge.nRsl[0] = 77;
   edge.nRsl[1] = -3;
   edge.edgeNo = 1;
   WriteProjectFile("Edge", chkrsl_test::EdgeFile({&edge}));
@@ -196,23 +167,18 @@ TEST_F(ProjectTest, EdgeInfoWidensTheFlagAndScalesByField) {
   const ShowBoundMemStl& s = info[0];
   EXPECT_EQ(s.flag, 200);
   EXPECT_EQ(s.code, -3);
-  EXPECT_EQ(s.dRsl4Scaled, 1.5);
-  EXPECT_EQ(s.dRsl5Scaled, 6.0);
-  EXPECT_EQ(s.dRsl2Scaled, 3.0);
-  EXPECT_EQ(s.dRsl10Scaled, 11.0);
-  EXPECT_EQ(s.dRsl11, 12000.0);
+  ExpectPairs({{s.dRsl4Scaled, 1.5}, {s.dRsl5Scaled, 6.0}, {s.dRsl2Scaled, 3.0},
+               {s.dRsl10Scaled, 11.0}, {s.dRsl11, 12000.0}, {s.dRsl16, 17000.0},
+               {s.dRsl14, 15000.0}, {s.dRsl15, 16000.0}});
   EXPECT_DOUBLE_EQ(s.dRsl13Scaled, 0.014);
   EXPECT_DOUBLE_EQ(s.dRsl12Scaled, 0.013);
-  EXPECT_EQ(s.dRsl16, 17000.0);
-  EXPECT_EQ(s.dRsl14, 15000.0);
-  EXPECT_EQ(s.dRsl15, 16000.0);
   ReleaseChkInfo(info);
 
   AcIntArray missing{2};
   info = nullptr;
   EXPECT_FALSE(GetCTEdgeChkInfo(missing, info));
   EXPECT_EQ(info, nullptr);
-  EXPECT_EQ(alerts, std::vector<std::string>{"边缘构件未验算!"});
+  EXPECT_EQ(alerts, Alerts{"边缘构件未验算!"});
 }
 
 }  // namespace

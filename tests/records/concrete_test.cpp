@@ -36,11 +36,10 @@ bool Reads(const Bytes& entry) {
   return ok;
 }
 
-TEST(ConcreteEntry, HeaderOffsetsAndLengthWord) {
+TEST(ConcreteEntry, HeaderOffsetsAndPayloadSizes) {
   auto rec = MakeConcrete(Kind::kNone, 12, 2, 1);
   const Bytes b = WrittenBytes(*rec);
   ASSERT_EQ(b.size(), 97u + 16u);  // no sub-record: the entry ends after sectionVal
-  EXPECT_EQ(GetI32(b, 4), 18);
   EXPECT_EQ(GetI32(b, 12), 81 + 16);
   EXPECT_EQ(GetI32(b, 28), rec->memberKind);
   EXPECT_EQ(b[36], rec->baseFlag);
@@ -48,9 +47,7 @@ TEST(ConcreteEntry, HeaderOffsetsAndLengthWord) {
   EXPECT_EQ(GetF64(b, 65), rec->baseDbl[0]);
   EXPECT_EQ(GetF64(b, 105), rec->sectionVal[1]);
   EXPECT_EQ(rec->dataLength, 97);
-}
 
-TEST(ConcreteEntry, PayloadSizesFollowTheListCounts) {
   const struct {
     Kind kind;
     int sections;
@@ -65,65 +62,45 @@ TEST(ConcreteEntry, PayloadSizesFollowTheListCounts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.kind));
-    auto rec = MakeConcrete(c.kind, 1, c.sections, 1);
-    EXPECT_EQ(WrittenBytes(*rec).size(), kPayload + c.payload);
-    EXPECT_EQ(rec->dataLength, static_cast<int>(81 + c.payload));
+    auto r = MakeConcrete(c.kind, 1, c.sections, 1);
+    EXPECT_EQ(WrittenBytes(*r).size(), kPayload + c.payload);
+    EXPECT_EQ(r->dataLength, static_cast<int>(81 + c.payload));
   }
 }
 
-TEST(ConcreteEntry, ColumnsWriteTheirDoublesAndIntegersInTheirOwnOrder) {
+// Orders a read-back round trip cannot see: both directions would agree.
+TEST(ConcreteEntry, SubRecordsWriteTheirFieldsInTheirOwnOrder) {
   // The round column writes dRsl[23..25] twice; the second copy is kept.
   auto round = MakeConcrete(Kind::kRoundCol, 1, 0, 2);
-  const DataForConcreteRoundCol& c = *round->pRoundCol;
   Bytes b = WrittenBytes(*round);
-  for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(GetF64(b, kPayload + 237 + 8 * k), c.dRsl[23 + k]);
-    EXPECT_EQ(GetF64(b, kPayload + 269 + 8 * k), c.dRsl[23 + k]);
-  }
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(GetF64(b, kPayload + 237 + 8 * k), round->pRoundCol->dRsl[23 + k]);
   EXPECT_EQ(GetI32(b, kPayload + 317), 3);
-  EXPECT_EQ(GetI32(b, kPayload + 321 + 32), c.listA.int0[0]);
-  EXPECT_EQ(b[kPayload + 321 + 120], c.bFlag[5]);
-  EXPECT_EQ(GetI32(b, kPayload + 346 + 120 + 4), c.nRsl[15]);
   chkrsl::io::EncodeDouble(&b[kPayload + 269], -7.5);
   EXPECT_EQ(ReadBack(b)->pRoundCol->dRsl[23], -7.5);
 
-  // The rectangular column stores its list integers second column first.
+  // The rectangular column stores its list integers second column first,
+  // the special-shaped column in declared order.
   auto recCol = MakeConcrete(Kind::kRecCol, 1, 0, 3);
   const Bytes rc = WrittenBytes(*recCol);
-  EXPECT_EQ(GetF64(rc, kPayload + 714 + 16), recCol->pRecCol->dRsl[74]);
   EXPECT_EQ(GetI32(rc, kPayload + 750 + 24), recCol->pRecCol->listA.int1[0]);
   EXPECT_EQ(GetI32(rc, kPayload + 750 + 28), recCol->pRecCol->listA.int0[0]);
-  EXPECT_EQ(GetI32(rc, kPayload + 750 + 96), 2);  // countB after three items
-
   auto special = MakeConcrete(Kind::kSpecialCol, 1, 0, 3);
   const Bytes sc = WrittenBytes(*special);
   EXPECT_EQ(sc[kPayload + 575], special->pSpecialCol->bFlag[7]);
   EXPECT_EQ(GetI32(sc, kPayload + 612 + 24), special->pSpecialCol->listA.int0[0]);
-  EXPECT_EQ(GetI32(sc, kPayload + 612 + 28), special->pSpecialCol->listA.int1[0]);
-}
 
-TEST(ConcreteEntry, BeamLayout) {
-  // Without sections the scalars start at the flags.
-  auto bare = MakeConcrete(Kind::kRecBeam, 1, 0, 5);
-  EXPECT_EQ(GetF64(WrittenBytes(*bare), kPayload + 7), bare->pRecBeam->dRsl[0]);
-  auto roundBare = MakeConcrete(Kind::kRoundBeam, 1, 0, 5);
-  EXPECT_EQ(GetI32(WrittenBytes(*roundBare), kPayload + 5), 3);
-
-  // dRsl[4] is written only when listA has items.
+  // The beam writes dRsl[4] only when listA has items.
   auto rec = MakeConcrete(Kind::kRecBeam, 1, 1, 4);
   DataForConcreteRecBeam& beam = *rec->pRecBeam;
   const size_t countA = kPayload + 8 + 47 + 104;
   const Bytes with = WrittenBytes(*rec);
-  EXPECT_EQ(GetI32(with, countA), 2);
   EXPECT_EQ(GetF64(with, countA + 4), beam.dRsl[4]);
-  EXPECT_EQ(GetF64(with, countA + 12), beam.listA.dbl0[0]);
-  EXPECT_EQ(GetI32(with, countA + 28), beam.listA.int0[0]);  // declared order
+  EXPECT_EQ(GetI32(with, countA + 28), beam.listA.int0[0]);
   beam.countA = 0;
   const Bytes without = WrittenBytes(*rec);
   EXPECT_EQ(without.size(), with.size() - 8 - 2 * 28);
   EXPECT_EQ(GetI32(without, countA + 4), beam.countB);
   auto back = ReadBack(without);
-  ASSERT_NE(back->pRecBeam, nullptr);
   EXPECT_EQ(back->pRecBeam->dRsl[4], 0.0);
   EXPECT_EQ(WrittenBytes(*back), without);
 }
@@ -145,16 +122,12 @@ TEST(ConcreteEntry, EverySubRecordRoundTripsToTheSameBytes) {
       EXPECT_EQ(WrittenBytes(*back), first);
     }
   }
-}
-
-TEST(ConcreteEntry, MissingSubRecordIsWrittenClearedSoTheEntryStillReads) {
-  auto rec = MakeConcrete(Kind::kNone, 3, 1, 1);
-  rec->secType = 29;  // a column that calls for a rectangular sub-record
-  const Bytes b = WrittenBytes(*rec);
+  // A missing sub-record is written cleared, so the entry still reads.
+  auto bare = MakeConcrete(Kind::kNone, 3, 1, 1);
+  bare->secType = 29;  // a column that calls for a rectangular sub-record
+  const Bytes b = WrittenBytes(*bare);
   EXPECT_EQ(b.size(), kPayload + 8 + 754);
-  bool ok = false;
-  auto back = ReadBack(b, &ok);
-  ASSERT_TRUE(ok);
+  auto back = ReadBack(b);
   ASSERT_NE(back->pRecCol, nullptr);
   EXPECT_EQ(back->pRecCol->bFlag[3], 1);
 }
@@ -168,7 +141,7 @@ TEST(ConcreteEntry, UnsoundCountsLengthsAndTruncationsAreRefused) {
     int32_t value;
   } patches[] = {{kPayload + 16 + 746, -1}, {kPayload + 16 + 746, 4},  // countA
                  {kPayload + 16 + 746, 1 << 30}, {45, -1}, {45, 1 << 29},  // n
-                 {12, -1}, {12, 0}, {12, 80}, {12, length - 1}, {12, length + 1}, {12, 1 << 30}};
+                 {12, -1}, {12, 80}, {12, length - 1}, {12, length + 1}, {12, 1 << 30}};
   for (const auto& p : patches) {
     Bytes b = good;
     chkrsl::io::EncodeFixed32(&b[p.at], p.value);
@@ -187,10 +160,9 @@ TEST(ConcreteEntry, UnsoundCountsLengthsAndTruncationsAreRefused) {
   }
 }
 
-TEST(ConcreteRecord, CopiesOwnTheirSubRecords) {
+TEST(ConcreteRecord, CopiesOwnTheirSubRecordsAndClearKeepsListsAndSections) {
   auto src = MakeConcrete(Kind::kSpecialCol, 4, 3, 8);
   DataForConcreteBase copy(*src);
-  EXPECT_NE(copy.pSpecialCol, src->pSpecialCol);
   DataForConcreteBase assigned;
   assigned = *MakeConcrete(Kind::kRoundBeam, 2, 2, 9);  // replaced by the next assignment
   assigned = *src;
@@ -199,19 +171,16 @@ TEST(ConcreteRecord, CopiesOwnTheirSubRecords) {
   src.reset();
   EXPECT_EQ(WrittenBytes(copy), expected);
   EXPECT_EQ(WrittenBytes(assigned), expected);
-}
 
-TEST(ConcreteRecord, ClearResetsResultsAndKeepsListsAndSections) {
   auto rec = MakeConcrete(Kind::kRecCol, 4, 3, 10);
   rec->clear();
-  EXPECT_EQ(rec->baseFlag, 1);
   EXPECT_EQ(rec->checkStatus, 2);
   EXPECT_EQ(rec->sectionVal.GetSize(), 3);
   DataForConcreteRecCol& col = *rec->pRecCol;
   const double item = col.listA.dbl2[2];
   col.clear();
-  for (double v : col.dRsl) EXPECT_EQ(v, 0.0);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(col.bFlag[i], i < 3 ? 0 : 1) << i;
+  EXPECT_EQ(col.dRsl[5], 0.0);
   EXPECT_EQ(col.countA, 0);
   EXPECT_EQ(col.listA.dbl2[2], item);
 }
@@ -230,7 +199,6 @@ TEST(WallEdgeRecord, ReadsItsPayloadAtTheDocumentedOffsets) {
   std::fclose(f);
   EXPECT_EQ(edge.nRsl[1], 42);
   EXPECT_EQ(edge.bFlag[0], 200);
-  EXPECT_EQ(edge.dRsl[0], 100.0);
   EXPECT_EQ(edge.dRsl[16], 116.0);
   b.pop_back();
   f = chkrsl_test::OpenBytes(b);

@@ -4,41 +4,13 @@
 // fields.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstddef>
 #include <memory>
+#include <string>
 #include <type_traits>
 
 #include "support/project_fixture.h"
 
 namespace chkrsl_test {
-
-// Hands out values that never repeat; flags run through bytes above 127.
-class Distinct {
- public:
-  explicit Distinct(int seed) : d_(seed * 1000.0 + 0.125), i_(seed * 1000 + 1), b_(0x80 + seed) {}
-  template <size_t N>
-  void Fill(double (&a)[N]) {
-    for (double& v : a) v = D();
-  }
-  template <size_t N>
-  void Fill(int (&a)[N]) {
-    for (int& v : a) v = I();
-  }
-  template <size_t N>
-  void Fill(unsigned char (&a)[N]) {
-    for (unsigned char& v : a) v = B();
-  }
-  double D() { return d_ += 1.5; }
-  int I() { return -(i_++); }
-  unsigned char B() { return static_cast<unsigned char>(b_++); }
-
- private:
-  double d_;
-  int i_;
-  int b_;
-};
 
 // Header, attributes and common results; memberKind stays below 6.
 inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, Distinct& v) {
@@ -57,28 +29,13 @@ inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, D
   if (r.pSec) v.Fill(r.pSec->dHead);
 }
 
-inline void FillSteel(DataForSteel& r, Distinct& v) {
-  v.Fill(r.bSteel);
-  v.Fill(r.dSteel);
-  v.Fill(r.nSteel);
-}
-
-// Little-endian expected bytes, built field by field from a layout table.
-struct Expect {
+// Expected little-endian bytes: each 'D' of `order` takes the next value of
+// `d`, each 'I' the next of `n`.
+inline Bytes InOrder(const std::string& order, const double* d, const int* n = nullptr) {
   Bytes b;
-  Expect& I(int v) { PutI32(b, v); return *this; }
-  Expect& D(double v) { PutF64(b, v); return *this; }
-  template <size_t N>
-  Expect& Ds(const double (&a)[N], size_t from, size_t n) {
-    for (size_t i = from; i < from + n; ++i) D(a[i]);
-    return *this;
-  }
-  template <size_t N>
-  Expect& Is(const int (&a)[N], size_t from, size_t n) {
-    for (size_t i = from; i < from + n; ++i) I(a[i]);
-    return *this;
-  }
-};
+  for (char k : order) k == 'D' ? PutF64(b, *d++) : PutI32(b, *n++);
+  return b;
+}
 
 // The bytes of `entry` from `offset` on.
 inline Bytes Tail(const Bytes& entry, size_t offset) {
@@ -106,38 +63,21 @@ void ExpectDeepCopies(std::unique_ptr<Rec> src) {
 }
 
 // Stores one record as the only entry of `resultFile`, lists it in "CHKTT"
-// with `kind` and reads it back through the element readers.
+// with `kind`, reads it back through the element readers and expects the
+// bytes it was stored with.
 class FamilyTest : public ProjectTest {
  protected:
   template <class Rec>
-  std::unique_ptr<Rec> StoreAndRead(Rec& rec, int kind, const char* resultFile) {
-    Bytes file;
-    PutI32(file, 1);
-    const Bytes entry = WrittenBytes(rec);
-    file.insert(file.end(), entry.begin(), entry.end());
-    WriteProjectFile(resultFile, file);
-    Bytes table;
-    PutI32(table, 1);
-    PutI32(table, rec.eleNo);
-    PutI32(table, kind);
-    WriteProjectFile("CHKTT", table);
-    doc().SetElementSecType(rec.eleNo, rec.secType);
-    CHKRsl* got = nullptr;
-    int gotKind = 0;
-    EXPECT_EQ(GetOneEleRsl(got, gotKind, rec.eleNo), 1) << resultFile;
-    Rec* typed = dynamic_cast<Rec*>(got);
-    EXPECT_TRUE(got == nullptr || typed != nullptr) << "record of another class";
-    if (!typed) delete got;
-    return std::unique_ptr<Rec>(typed);
-  }
-
-  // The record read back through the readers writes the bytes it was stored with.
-  template <class Rec>
   void ExpectReadsBack(Rec rec, int kind, const char* resultFile) {
     SCOPED_TRACE(resultFile);
-    auto back = StoreAndRead(rec, kind, resultFile);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(WrittenBytes(*back), WrittenBytes(rec));
+    StoreResults(resultFile, {&rec}, kind);
+    CHKRsl* got = nullptr;
+    int gotKind = 0;
+    ASSERT_EQ(GetOneEleRsl(got, gotKind, rec.eleNo), 1);
+    std::unique_ptr<CHKRsl> owned(got);
+    Rec* typed = dynamic_cast<Rec*>(got);
+    ASSERT_NE(typed, nullptr) << "record of another class";
+    EXPECT_EQ(WrittenBytes(*typed), WrittenBytes(rec));
   }
 };
 

@@ -1,164 +1,97 @@
 #include "support/concrete_samples.h"
 
+#include <tuple>
+#include <utility>
+
 namespace chkrsl_test {
 namespace {
 
-template <class T, size_t N>
-void FillScalars(T (&values)[N], SampleValues& d) {
-  for (T& v : values) {
-    if constexpr (std::is_same_v<T, double>) {
-      v = d.Dbl();
-    } else if constexpr (std::is_same_v<T, uint8_t>) {
-      v = d.Flag();
-    } else {
-      v = d.Int();
-    }
-  }
-}
-
 template <class List>
-void FillList(List& list, int& count, int items, SampleValues& d) {
+void FillList(List& list, int& count, int items, Distinct& d) {
   count = items;
   chkrsl::SizeList(list, items);
   auto cols = List::Columns(list);
   for (auto* c : cols.first)
-    for (int i = 0; i < items; ++i) (*c)[i] = d.Dbl();
+    for (int i = 0; i < items; ++i) d.Set((*c)[i]);
   for (auto* c : cols.second)
-    for (int i = 0; i < items; ++i) (*c)[i] = d.Int();
+    for (int i = 0; i < items; ++i) d.Set((*c)[i]);
 }
 
-template <class T, size_t N>
-void FillSections(CArray<T, T> (&columns)[N], int sections, SampleValues& d) {
-  for (auto& c : columns) {
+template <class Sub>
+void FillSections(Sub& s, int sections, Distinct& d) {
+  s.secCount = sections;
+  for (auto& c : s.secDbl) {
     c.SetSize(sections);
-    for (int i = 0; i < sections; ++i) {
-      if constexpr (std::is_same_v<T, double>) {
-        c[i] = d.Dbl();
-      } else {
-        c[i] = d.Int();
-      }
-    }
+    for (int i = 0; i < sections; ++i) d.Set(c[i]);
+  }
+  for (auto& c : s.secInt) {
+    c.SetSize(sections);
+    for (int i = 0; i < sections; ++i) d.Set(c[i]);
   }
 }
 
+// Fills the sub-record of one kind; `lists` gives the item count of each list.
 template <class Sub>
-void FillResults(Sub& s, SampleValues& d) {
-  FillScalars(s.bFlag, d);
-  FillScalars(s.dRsl, d);
-  FillScalars(s.nRsl, d);
-}
-
-void Fill(DataForConcreteRecCol& s, int, SampleValues& d) {
-  FillResults(s, d);
-  FillList(s.listA, s.countA, 3, d);
-  FillList(s.listB, s.countB, 2, d);
-}
-void Fill(DataForConcreteRoundCol& s, int, SampleValues& d) {
-  FillResults(s, d);
-  FillList(s.listA, s.countA, 3, d);
-}
-void Fill(DataForSpecialCol& s, int, SampleValues& d) {
-  FillResults(s, d);
-  FillList(s.listA, s.countA, 2, d);
-  FillList(s.listB, s.countB, 3, d);
-}
-void Fill(DataForConcreteWall& s, int, SampleValues& d) {
-  FillResults(s, d);
-}
-void Fill(DataForConcreteRecBeam& s, int sections, SampleValues& d) {
-  s.secCount = sections;
-  FillScalars(s.bFlag, d);
-  FillSections(s.secDbl, sections, d);
-  FillSections(s.secInt, sections, d);
-  FillScalars(s.dRsl, d);
-  FillScalars(s.nRsl, d);
-  FillList(s.listA, s.countA, 2, d);
-  FillList(s.listB, s.countB, 3, d);
-  FillList(s.listC, s.countC, 1, d);
-  FillList(s.listD, s.countD, 4, d);
-  FillList(s.listE, s.countE, 2, d);
-}
-void Fill(DataForConcreteRoundBeam& s, int sections, SampleValues& d) {
-  s.secCount = sections;
-  FillScalars(s.bFlag, d);
-  FillSections(s.secDbl, sections, d);
-  FillSections(s.secInt, sections, d);
-  FillList(s.listA, s.countA, 3, d);
-  FillList(s.listB, s.countB, 2, d);
-}
-
-template <class Sub>
-Sub* NewFilled(int sections, SampleValues& d) {
+Sub* NewFilled(int sections, Distinct& d, std::initializer_list<int> lists) {
   Sub* s = new Sub;
-  Fill(*s, sections, d);
+  d.Fill(s->bFlag);
+  if constexpr (std::is_same_v<Sub, DataForConcreteRecBeam> ||
+                std::is_same_v<Sub, DataForConcreteRoundBeam>) {
+    FillSections(*s, sections, d);
+  }
+  if constexpr (!std::is_same_v<Sub, DataForConcreteRoundBeam>) {
+    d.Fill(s->dRsl);
+    d.Fill(s->nRsl);
+  }
+  const int* n = lists.begin();
+  if constexpr (!std::is_same_v<Sub, DataForConcreteWall>) FillList(s->listA, s->countA, *n++, d);
+  if constexpr (!std::is_same_v<Sub, DataForConcreteWall> &&
+                !std::is_same_v<Sub, DataForConcreteRoundCol>) {
+    FillList(s->listB, s->countB, *n++, d);
+  }
+  if constexpr (std::is_same_v<Sub, DataForConcreteRecBeam>) {
+    FillList(s->listC, s->countC, *n++, d);
+    FillList(s->listD, s->countD, *n++, d);
+    FillList(s->listE, s->countE, *n++, d);
+  }
   return s;
 }
 
 }  // namespace
 
-void KindAndSection(ConcreteSubKind kind, int& memberKind, int& secType) {
-  switch (kind) {
-    case ConcreteSubKind::kRecCol: memberKind = 2; secType = 29; break;
-    case ConcreteSubKind::kRoundCol: memberKind = 3; secType = 24; break;
-    case ConcreteSubKind::kSpecialCol: memberKind = 2; secType = 28; break;
-    case ConcreteSubKind::kRecBeam: memberKind = 1; secType = 29; break;
-    case ConcreteSubKind::kRoundBeam: memberKind = 5; secType = 24; break;
-    case ConcreteSubKind::kWall: memberKind = 10; secType = 29; break;
-    case ConcreteSubKind::kNone: memberKind = 2; secType = 30; break;
-  }
-}
-
 std::unique_ptr<DataForConcreteBase> MakeConcrete(ConcreteSubKind kind, int eleNo, int sections,
                                                   int seed) {
-  SampleValues d(seed);
+  using K = ConcreteSubKind;
+  static const struct {
+    K kind;
+    int memberKind, secType;
+  } kinds[] = {{K::kRecCol, 2, 29},  {K::kRoundCol, 3, 24},  {K::kSpecialCol, 2, 28},
+               {K::kRecBeam, 1, 29}, {K::kRoundBeam, 5, 24}, {K::kWall, 10, 29},
+               {K::kNone, 2, 30}};
+  Distinct d(seed);
   auto r = std::make_unique<DataForConcreteBase>();
   r->eleNo = eleNo;
   r->eleType = seed % 2 ? 18 : 11;
-  KindAndSection(kind, r->memberKind, r->secType);
-  FillScalars(r->hdrInt, d);
-  r->checkStatus = d.Int();
-  r->baseFlag = d.Flag();
-  FillScalars(r->baseInt, d);
+  for (const auto& k : kinds)
+    if (k.kind == kind) std::tie(r->memberKind, r->secType) = std::pair(k.memberKind, k.secType);
+  d.Fill(r->hdrInt);
+  d.Set(r->checkStatus);
+  d.Set(r->baseFlag);
+  d.Fill(r->baseInt);
   r->baseInt[2] = sections;
-  FillScalars(r->baseDbl, d);
+  d.Fill(r->baseDbl);
   r->sectionVal.SetSize(sections);
-  for (int i = 0; i < sections; ++i) r->sectionVal[i] = d.Dbl();
+  for (int i = 0; i < sections; ++i) d.Set(r->sectionVal[i]);
   switch (kind) {
-    case ConcreteSubKind::kRecCol: r->pRecCol = NewFilled<DataForConcreteRecCol>(sections, d); break;
-    case ConcreteSubKind::kRoundCol: r->pRoundCol = NewFilled<DataForConcreteRoundCol>(sections, d); break;
-    case ConcreteSubKind::kSpecialCol: r->pSpecialCol = NewFilled<DataForSpecialCol>(sections, d); break;
-    case ConcreteSubKind::kRecBeam: r->pRecBeam = NewFilled<DataForConcreteRecBeam>(sections, d); break;
-    case ConcreteSubKind::kRoundBeam: r->pRoundBeam = NewFilled<DataForConcreteRoundBeam>(sections, d); break;
-    case ConcreteSubKind::kWall: r->pWall = NewFilled<DataForConcreteWall>(sections, d); break;
-    case ConcreteSubKind::kNone: break;
+    case K::kRecCol: r->pRecCol = NewFilled<DataForConcreteRecCol>(sections, d, {3, 2}); break;
+    case K::kRoundCol: r->pRoundCol = NewFilled<DataForConcreteRoundCol>(sections, d, {3}); break;
+    case K::kSpecialCol: r->pSpecialCol = NewFilled<DataForSpecialCol>(sections, d, {2, 3}); break;
+    case K::kRecBeam: r->pRecBeam = NewFilled<DataForConcreteRecBeam>(sections, d, {2, 3, 1, 4, 2}); break;
+    case K::kRoundBeam: r->pRoundBeam = NewFilled<DataForConcreteRoundBeam>(sections, d, {3, 2}); break;
+    case K::kWall: r->pWall = NewFilled<DataForConcreteWall>(sections, d, {}); break;
+    case K::kNone: break;
   }
   return r;
-}
-
-void FillDistinct(DataForWallEdge& edge, int seed) {
-  SampleValues d(seed);
-  FillScalars(edge.dRsl, d);
-  FillScalars(edge.bFlag, d);
-  FillScalars(edge.nRsl, d);
-}
-
-Bytes ResultFileOf(const std::vector<DataForConcreteBase*>& recs) {
-  return CaptureWrites([&](std::FILE* f) {
-    uint8_t count[4];
-    chkrsl::io::EncodeFixed32(count, static_cast<int32_t>(recs.size()));
-    std::fwrite(count, 1, 4, f);
-    for (DataForConcreteBase* r : recs) r->WriteToCHK(f);
-  });
-}
-
-Bytes ElementTable(const std::vector<int>& eleNos, int kind) {
-  Bytes b;
-  PutI32(b, static_cast<int32_t>(eleNos.size()));
-  for (int e : eleNos) {
-    PutI32(b, e);
-    PutI32(b, kind);
-  }
-  return b;
 }
 
 Bytes WallList(const std::vector<int>& wallNos, int edgeCount) {

@@ -1,8 +1,6 @@
 #include "support/project_fixture.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -67,6 +65,25 @@ std::FILE* OpenBytes(const Bytes& bytes) {
   return f;
 }
 
+Bytes ResultFileOf(const std::vector<CHKRsl*>& recs) {
+  return CaptureWrites([&](std::FILE* f) {
+    uint8_t count[4];
+    chkrsl::io::EncodeFixed32(count, static_cast<int32_t>(recs.size()));
+    std::fwrite(count, 1, 4, f);
+    for (CHKRsl* r : recs) r->WriteToCHK(f);
+  });
+}
+
+Bytes ElementTable(const std::vector<int>& eleNos, int kind) {
+  Bytes b;
+  PutI32(b, static_cast<int32_t>(eleNos.size()));
+  for (int e : eleNos) {
+    PutI32(b, e);
+    PutI32(b, kind);
+  }
+  return b;
+}
+
 void ProjectTest::SetUp() {
   std::string tmpl = (std::filesystem::temp_directory_path() / "chkrsl-test-XXXXXX").string();
   std::vector<char> buf(tmpl.begin(), tmpl.end());
@@ -80,6 +97,9 @@ void ProjectTest::SetUp() {
 }
 
 void ProjectTest::TearDown() {
+  chkrsl::DeleteAllRecords(recs);
+  chkrsl::DeleteAllRecords(walls);
+  chkrsl::DeleteAllEdges(edges);
   chkrsl::host::SetAlertHandler(nullptr);
   chkrsl::host::CloseProject();
   GetQMpDoc()->Clear();
@@ -97,6 +117,17 @@ void ProjectTest::WriteProjectFile(const std::string& ext, const Bytes& bytes) c
 
 Bytes ProjectTest::ReadProjectFile(const std::string& ext) const {
   return ReadFileBytes(PathOf(ext));
+}
+
+void ProjectTest::StoreResults(const std::string& ext, const std::vector<CHKRsl*>& stored,
+                               int kind) {
+  std::vector<int> eleNos;
+  for (CHKRsl* r : stored) {
+    eleNos.push_back(r->eleNo);
+    doc().SetElementSecType(r->eleNo, r->secType);
+  }
+  WriteProjectFile(ext, ResultFileOf(stored));
+  WriteProjectFile("CHKTT", ElementTable(eleNos, kind));
 }
 
 }  // namespace chkrsl_test

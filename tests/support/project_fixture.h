@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "chkrsl/chkrsl.h"
@@ -15,6 +16,8 @@
 namespace chkrsl_test {
 
 using Bytes = std::vector<uint8_t>;
+using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
+using Edges = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
@@ -25,26 +28,34 @@ void PutF64(Bytes& b, double v);
 int32_t GetI32(const Bytes& b, size_t offset);
 double GetF64(const Bytes& b, size_t offset);
 
-// The bytes a record writes with its WriteToCHK (through a temporary file).
-template <class Rec>
-Bytes WrittenBytes(Rec& rec);
+// Hands out values that never repeat; flags run through bytes above 127.
+class Distinct {
+ public:
+  explicit Distinct(int seed) : d_(seed * 1000.0 + 0.125), i_(seed * 1000 + 1), b_(0x80 + seed) {}
+  double D() { return d_ += 1.5; }
+  int I() { return -(i_++); }
+  uint8_t B() { return static_cast<uint8_t>(b_++); }
+  template <class T>
+  void Set(T& v) {
+    if constexpr (std::is_array_v<T>) {
+      Fill(v);
+    } else if constexpr (std::is_same_v<T, double>) {
+      v = D();
+    } else if constexpr (std::is_same_v<T, int>) {
+      v = I();
+    } else {
+      v = B();
+    }
+  }
+  template <class T, size_t N>
+  void Fill(T (&a)[N]) {
+    for (T& v : a) Set(v);
+  }
 
-// Opens a fresh project "proj" in a new temporary folder, clears the
-// document and records every alert (as UTF-8). Everything is undone in
-// TearDown.
-class ProjectTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // Path of the project file with extension `ext`.
-  std::string PathOf(const std::string& ext) const;
-  void WriteProjectFile(const std::string& ext, const Bytes& bytes) const;
-  Bytes ReadProjectFile(const std::string& ext) const;
-
-  MyPerDocData& doc() { return *GetQMpDoc(); }
-  std::vector<std::string> alerts;  // UTF-8
-  std::string folder;
+ private:
+  double d_;
+  int i_;
+  int b_;
 };
 
 // Writes bytes through a callback that receives a FILE* opened "w+b" on a
@@ -54,9 +65,38 @@ Bytes CaptureWrites(const std::function<void(std::FILE*)>& write);
 // Opens a temporary file holding `bytes` for reading; the caller closes it.
 std::FILE* OpenBytes(const Bytes& bytes);
 
+// The bytes a record writes with its WriteToCHK (through a temporary file).
 template <class Rec>
 Bytes WrittenBytes(Rec& rec) {
   return CaptureWrites([&](std::FILE* f) { rec.WriteToCHK(f); });
 }
+
+// A result file: the entry count, then each record's WriteToCHK.
+Bytes ResultFileOf(const std::vector<CHKRsl*>& recs);
+// "CHKTT" listing each element with the given structure kind.
+Bytes ElementTable(const std::vector<int>& eleNos, int kind);
+
+// Opens a fresh project "proj" in a new temporary folder, clears the
+// document and records every alert (as UTF-8). Everything is undone in
+// TearDown, the record arrays included.
+class ProjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Path of the project file with extension `ext`.
+  std::string PathOf(const std::string& ext) const;
+  void WriteProjectFile(const std::string& ext, const Bytes& bytes) const;
+  Bytes ReadProjectFile(const std::string& ext) const;
+  // Stores the records in `ext`, lists them in "CHKTT" with `kind` and gives
+  // the document their section types.
+  void StoreResults(const std::string& ext, const std::vector<CHKRsl*>& recs, int kind);
+
+  MyPerDocData& doc() { return *GetQMpDoc(); }
+  std::vector<std::string> alerts;  // UTF-8
+  std::string folder;
+  Records recs, walls;
+  Edges edges;
+};
 
 }  // namespace chkrsl_test
