@@ -93,12 +93,4 @@ TEST_F(LoadCombText, CoefficientsLeaveTwoDecimalsInForce) {
   EXPECT_EQ(combs.GetSize(), 1);
 }
 
-TEST_F(LoadCombText, TextsAreGbk) {
-  Comb().AddTerm(0, 0, 1.2, 1);
-  List();
-  ReportStream out;
-  WriteLoadCombExpr(out, 1, combs);
-  EXPECT_EQ(out.bytes(), " 1.20 x \xBA\xE3\xD4\xD8");  // 恒 载
-}
-
 }  // namespace

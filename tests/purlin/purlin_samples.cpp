@@ -58,16 +58,9 @@ PurlineDesData WallDesign() {
 
 namespace {
 
+// Seven distinct effective-section values from one base.
 PurlineEffSection Effective(double base) {
-  PurlineEffSection e;
-  e.Ae = base;
-  e.I2e = base * 1000;
-  e.I3e = base * 20000;
-  e.We2t = base * 10;
-  e.We2b = base * 11;
-  e.We3t = base * 12;
-  e.We3b = base * 13;
-  return e;
+  return {base, base * 1000, base * 20000, base * 10, base * 11, base * 12, base * 13};
 }
 
 PurlineChkData Section() {
