@@ -8,13 +8,11 @@
 
 namespace {
 
-using chkrsl_test::Bytes;
-using chkrsl_test::PutI32;
-using chkrsl_test::WrittenBytes;
+using namespace chkrsl_test;
 
 const char kNotChecked[] = "单元未验算!";
 
-class ElementReaders : public chkrsl_test::ProjectTest {
+class ElementReaders : public ProjectTest {
  protected:
   // A steel record of element `eleNo`; the document gets its section type.
   std::unique_ptr<DataForSteel> Steel(int eleNo, int secType) {
@@ -39,7 +37,7 @@ class ElementReaders : public chkrsl_test::ProjectTest {
 
   // Three steel elements: 1 and 3 (category 4: the plain file) plain, 2 a user section.
   void WriteSteelProject() {
-    WriteProjectFile("CHKTT", chkrsl_test::ElementTable({1, 2, 3}, 6));
+    WriteProjectFile("CHKTT", ElementTable({1, 2, 3}, 6));
     WriteResults("CHKST", {WrittenBytes(*Steel(1, 1)), WrittenBytes(*Steel(3, 42))});
     WriteResults("CHKST_N", {WrittenBytes(*Steel(2, 35))});
   }
@@ -49,14 +47,12 @@ TEST_F(ElementReaders, EachElementIsReadFromTheFileOfItsCategory) {
   WriteSteelProject();
   ASSERT_EQ(GetAllEleRsl(recs), 1);
   ASSERT_EQ(recs.GetSize(), 3);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(WrittenBytes(*recs[i]), WrittenBytes(*Steel(i + 1, recs[i]->secType)));
-  EXPECT_EQ(recs[1]->secType, 35);
-  EXPECT_EQ(recs[2]->secType, 42);
+  const int secTypes[] = {1, 35, 42};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(WrittenBytes(*recs[i]), WrittenBytes(*Steel(i + 1, secTypes[i]))) << i;
   chkrsl::DeleteAllRecords(recs);
 
   CArray<int, int> wanted;
-  wanted.Add(3);
-  wanted.Add(2);  // any order: every element is read anew
+  for (int e : {3, 2}) wanted.Add(e);  // any order: every element is read anew
   ASSERT_EQ(GetAllEleRsl(recs, wanted), 1);
   ASSERT_EQ(recs.GetSize(), 2);
   EXPECT_EQ(recs[0]->eleNo, 3);
@@ -88,33 +84,30 @@ TEST_F(ElementReaders, EnergyConcreteAndGridEntriesArePassedOverByTheirOwnSizes)
   grid.resize(grid.size() + 692, 0);
   auto last = Steel(5, 35);
   WriteResults("CHKST_N", {WrittenBytes(*damper), concrete, grid, WrittenBytes(*last)});
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({1, 5}, 6));
+  WriteProjectFile("CHKTT", ElementTable({1, 5}, 6));
   ASSERT_EQ(GetAllEleRsl(recs), 1);
   ASSERT_EQ(recs.GetSize(), 2);
   EXPECT_EQ(WrittenBytes(*recs[0]), WrittenBytes(*damper));
   EXPECT_EQ(WrittenBytes(*recs[1]), WrittenBytes(*last));
 }
 
-TEST_F(ElementReaders, ChangedSectionIsRefusedWithBothMessages) {
+// Both end the load and empty the array, records held before the call included.
+TEST_F(ElementReaders, ChangedSectionOrMissingElementEmptiesTheArray) {
   WriteSteelProject();
   doc().SetElementSecType(2, 36);  // still category 2, but not what was checked
   EXPECT_EQ(GetAllEleRsl(recs), 0);
   EXPECT_EQ(recs.GetSize(), 0);
   EXPECT_EQ(alerts, (std::vector<std::string>{"单元截面类型已改变，请重新验算!", kNotChecked}));
-}
-
-TEST_F(ElementReaders, MissingElementEndsTheLoadAndEmptiesTheArray) {
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({1, 2, 3}, 6));
-  WriteResults("CHKST", {WrittenBytes(*Steel(1, 1)), WrittenBytes(*Steel(3, 1))});
-  doc().SetElementSecType(2, 1);
-  recs.Add(new DataForSteel);  // held before the call: deleted too
+  alerts.clear();
+  doc().SetElementSecType(2, 1);  // now looked for in the plain file, which lacks it
+  recs.Add(new DataForSteel);
   EXPECT_EQ(GetAllEleRsl(recs), 0);
   EXPECT_EQ(recs.GetSize(), 0);
   EXPECT_EQ(alerts, std::vector<std::string>{kNotChecked});
 }
 
 TEST_F(ElementReaders, UnlistedUnknownOrAbsentElementsAreNotChecked) {
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({}, 6));  // an empty table succeeds
+  WriteProjectFile("CHKTT", ElementTable({}, 6));  // an empty table succeeds
   EXPECT_EQ(GetAllEleRsl(recs), 1);
   EXPECT_EQ(recs.GetSize(), 0);
   EXPECT_TRUE(alerts.empty());
@@ -127,7 +120,7 @@ TEST_F(ElementReaders, UnlistedUnknownOrAbsentElementsAreNotChecked) {
   EXPECT_EQ(GetOneEleRsl(rec, kind, 7), 0);  // not in the table
   doc().Clear();  // the document no longer knows the elements
   EXPECT_EQ(GetAllEleRsl(recs), 0);
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({1}, 12));  // a kind without result files
+  WriteProjectFile("CHKTT", ElementTable({1}, 12));  // a kind without result files
   doc().SetElementSecType(1, 1);
   EXPECT_EQ(GetAllEleRsl(recs), 0);
   EXPECT_EQ(alerts, std::vector<std::string>(4, kNotChecked));
@@ -151,7 +144,7 @@ TEST_F(ElementReaders, CorruptCountsAndLengthsAreMissingResults) {
   const Bytes steel = WrittenBytes(*Steel(2, 1));
   WriteProjectFile("CHKTT", Bytes{0xFF, 0xFF, 0xFF, 0x7F});
   EXPECT_EQ(GetAllEleRsl(recs), 0);
-  WriteProjectFile("CHKTT", chkrsl_test::ElementTable({2}, 6));
+  WriteProjectFile("CHKTT", ElementTable({2}, 6));
   for (int count : {-1, 0x7FFFFFFF}) {
     WriteResults("CHKST", {steel}, count);
     EXPECT_EQ(GetAllEleRsl(recs), 0) << count;
