@@ -8,11 +8,7 @@
 
 namespace {
 
-using chkrsl_test::Bytes;
-using chkrsl_test::Distinct;
-using chkrsl_test::InOrder;
-using chkrsl_test::Tail;
-using chkrsl_test::WrittenBytes;
+using namespace chkrsl_test;
 
 constexpr size_t kOwnBlockAt = 12 + 488;  // after header and common body
 
@@ -21,27 +17,21 @@ template <class Rec>
 Rec Make(int eleNo, int eleType, int secType = 1) {
   Rec r;
   Distinct v(eleNo);
-  chkrsl_test::FillBase(r, eleNo, eleType, secType, v);
+  FillBase(r, eleNo, eleType, secType, v);
+  auto fill = [&v](auto&... arrays) { (v.Fill(arrays), ...); };
   if constexpr (std::is_same_v<Rec, DataForLightSteel>) {
-    v.Fill(r.dLight);
-    v.Fill(r.nLight);
+    fill(r.dLight, r.nLight);
     r.dLightX = v.D();
   } else if constexpr (std::is_same_v<Rec, DataForGrid>) {
-    v.Fill(r.nGrid);
-    v.Fill(r.dGrid);
+    fill(r.nGrid, r.dGrid);
   } else if constexpr (std::is_same_v<Rec, DataForPoleTower>) {
-    v.Fill(r.dPole);
-    v.Fill(r.nPole);
+    fill(r.dPole, r.nPole);
   } else if constexpr (std::is_same_v<Rec, DataForConcreteComposite>) {
-    v.Fill(r.dComp);
-    v.Fill(r.nComp);
+    fill(r.dComp, r.nComp);
   } else if constexpr (std::is_same_v<Rec, DataForConcreteInside>) {
-    v.Fill(r.dIn);
-    v.Fill(r.nIn);
+    fill(r.dIn, r.nIn);
   } else {
-    v.Fill(r.bSteel);
-    v.Fill(r.dSteel);
-    v.Fill(r.nSteel);
+    fill(r.bSteel, r.dSteel, r.nSteel);
     if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
   }
   return r;
@@ -75,7 +65,7 @@ TEST(SteelFamilyLayout, OwnBlocksFollowTheFileOrder) {
   auto written = Make<DataForConcreteInside>(1, 226, 31);
   auto target = Make<DataForConcreteInside>(9, 226, 31);
   const DataForConcreteInside untouched = target;
-  std::FILE* f = chkrsl_test::OpenBytes(Tail(WrittenBytes(written), 12));
+  std::FILE* f = OpenBytes(Tail(WrittenBytes(written), 12));
   ASSERT_TRUE(target.ReadRsl(f));
   EXPECT_EQ(std::fgetc(f), EOF);
   std::fclose(f);
@@ -115,7 +105,7 @@ TEST(SteelFamilyLayout, EntrySizesAndTheSizesEntriesArePassedOverBy) {
   add(Make<DataForConcreteInside>(1, 216, 32), 12 + 328 + 212);
   for (auto& [rec, size] : cases) {
     const Bytes b = WrittenBytes(*rec);
-    const int code = chkrsl_test::GetI32(b, 4);
+    const int code = GetI32(b, 4);
     SCOPED_TRACE(testing::Message() << "code " << code << " section " << rec->secType);
     EXPECT_EQ(b.size(), size);
     EXPECT_EQ(chkrsl::EntryBodyBytes(code, rec->secType), static_cast<int64_t>(size) - 12);
@@ -126,7 +116,7 @@ TEST(SteelFamilyLayout, EntrySizesAndTheSizesEntriesArePassedOverBy) {
   EXPECT_EQ(chkrsl::EntryBodyBytes(18, 24), -1);
 }
 
-using SteelFamily = chkrsl_test::FamilyTest;
+using SteelFamily = FamilyTest;
 
 // Member kind 6 negates the code of any steel-family record; the entry
 // still names its class, and records derived from DataForSteel keep their
@@ -147,7 +137,7 @@ TEST_F(SteelFamily, EveryClassReadsBackThroughTheReadersAlsoWithNegatedCodes) {
     r->pEnergy = new DataForEnergyConsume;
     r->pEnergy->dEn[17] = 4.5;
   }
-  EXPECT_EQ(chkrsl_test::GetI32(WrittenBytes(high), 4), -8);
+  EXPECT_EQ(GetI32(WrittenBytes(high), 4), -8);
   ExpectReadsBack(high, 8, "CHKHB_N");
   ExpectReadsBack(al, 7, "CHKAL");
   auto grid = Make<DataForGrid>(7, 5);
@@ -169,15 +159,14 @@ TEST(SteelFamilyRecord, ClearLeavesOwnFieldsAndCopiesAreDeep) {
   EXPECT_EQ(light.dLightX, lightX);
   EXPECT_EQ(Tail(WrittenBytes(comp), kOwnBlockAt), compOwn);
 
-  chkrsl_test::ExpectDeepCopies(std::make_unique<DataForPoleTower>(Make<DataForPoleTower>(2, 3, 26)));
-  chkrsl_test::ExpectDeepCopies(std::make_unique<DataForLightSteel>(Make<DataForLightSteel>(3, 1, 35)));
-  chkrsl_test::ExpectDeepCopies(
-      std::make_unique<DataForConcreteComposite>(Make<DataForConcreteComposite>(5, 76, 35)));
+  ExpectDeepCopies(std::make_unique<DataForPoleTower>(Make<DataForPoleTower>(2, 3, 26)));
+  ExpectDeepCopies(std::make_unique<DataForLightSteel>(Make<DataForLightSteel>(3, 1, 35)));
+  ExpectDeepCopies(std::make_unique<DataForConcreteComposite>(Make<DataForConcreteComposite>(5, 76, 35)));
   auto al = std::make_unique<DataForAluminiumAlloy>(Make<DataForAluminiumAlloy>(4, 7, 26));
   al->memberKind = 6;
   al->pEnergy = new DataForEnergyConsume;
   al->pEnergy->nEn[13] = 77;
-  chkrsl_test::ExpectDeepCopies(std::move(al));
+  ExpectDeepCopies(std::move(al));
   DataForConcreteInside fresh;
   EXPECT_EQ(fresh.nIn[0], -1);
 }
