@@ -27,15 +27,10 @@ void AddCombination(const nlohmann::json& terms, MyPerDocData& doc) {
   }
 }
 
-void ClearCombinations(MyPerDocData& doc) {
-  for (INT_PTR i = 0; i < doc.loadCombs.GetSize(); ++i) delete doc.loadCombs[i];
-  doc.loadCombs.RemoveAll();
-}
-
 }  // namespace
 
 bool LoadCombinationsJson(const std::string& path, MyPerDocData& doc, std::string& error) {
-  ClearCombinations(doc);
+  doc.ClearLoadCombs();
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = "cannot read " + path;
@@ -48,7 +43,7 @@ bool LoadCombinationsJson(const std::string& path, MyPerDocData& doc, std::strin
       AddCombination(terms, doc);
     return true;
   } catch (const nlohmann::json::exception& e) {
-    ClearCombinations(doc);
+    doc.ClearLoadCombs();
     error = path + ": " + e.what();
     return false;
   }

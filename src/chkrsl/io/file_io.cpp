@@ -86,6 +86,13 @@ bool WriteBytes(std::FILE* f, const void* src, size_t n) {
   return std::fwrite(src, 1, n, f) == n;
 }
 
+bool WriteWholeFile(const char* path, const void* src, size_t n) {
+  std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
+  if (!f) return false;
+  const bool written = WriteBytes(f, src, n);
+  return std::fclose(f) == 0 && written;
+}
+
 bool WriteCountAtStart(std::FILE* f, int32_t count) {
   if (!f || CHKRSL_FSEEK(f, 0, SEEK_SET) != 0) return false;
   uint8_t b[kInt32Bytes];

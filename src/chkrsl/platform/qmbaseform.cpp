@@ -65,11 +65,15 @@ QMLoadComb* MyPerDocData::AddLoadComb() {
   return comb;
 }
 
+void MyPerDocData::ClearLoadCombs() {
+  for (INT_PTR i = 0; i < loadCombs.GetSize(); ++i) delete loadCombs[i];
+  loadCombs.RemoveAll();
+}
+
 void MyPerDocData::Clear() {
   for (INT_PTR i = 0; i < elements.GetSize(); ++i) delete elements[i];
   elements.RemoveAll();
-  for (INT_PTR i = 0; i < loadCombs.GetSize(); ++i) delete loadCombs[i];
-  loadCombs.RemoveAll();
+  ClearLoadCombs();
   purlinKind = 0;
 }
 

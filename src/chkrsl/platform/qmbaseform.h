@@ -50,6 +50,8 @@ class MyPerDocData {
   void SetElementSecType(int eleNo, int secType);
   // Appends an empty combination and returns it (owned by the document).
   QMLoadComb* AddLoadComb();
+  // Deletes every combination.
+  void ClearLoadCombs();
   // Deletes every element and combination and resets the purlin kind.
   void Clear();
 };

@@ -95,13 +95,6 @@ bool ReadBlockFile(const char* path, Decode decode) {
   return true;
 }
 
-bool WriteBlockFile(const char* path, const ByteWriter& w) {
-  std::FILE* f = std::fopen(path, "wb");
-  if (!f) return false;
-  bool ok = chkrsl::io::WriteBytes(f, w);
-  return (std::fclose(f) == 0) && ok;
-}
-
 }  // namespace
 
 bool ReadPurlineDesData(PurlineDesData& data) {
@@ -128,12 +121,12 @@ bool WritePurlineDesData(const char* path, const PurlineDesData& data, int purli
   if (!path || !DesignFileName(purlinKind)) return false;
   ByteWriter w(kRoofDesignBytes);
   DesignLayout(w, data, purlinKind);
-  return WriteBlockFile(path, w);
+  return chkrsl::io::WriteWholeFile(path, w.data(), w.size());
 }
 
 bool WritePurlineChkData(const char* path, const PurlineChkData& data) {
   if (!path) return false;
   ByteWriter w(kPurlinCheckBytes);
   CheckLayout(w, data);
-  return WriteBlockFile(path, w);
+  return chkrsl::io::WriteWholeFile(path, w.data(), w.size());
 }

@@ -1,7 +1,5 @@
 #include "chkrsl/purlin/report_writer.h"
 
-#include <cstdio>
-
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/platform/clock.h"
 #include "chkrsl/platform/qmbaseform.h"
@@ -12,14 +10,6 @@
 namespace {
 
 const char* ReportFileName(int kind) { return kind == kRoofPurlin ? "Chk_WLT" : "Chk_QLT"; }
-
-// Writes the report's bytes as they are: the stream already holds CR LF.
-bool SaveReport(const char* path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path, "wb");
-  if (!f) return false;
-  const bool written = chkrsl::io::WriteBytes(f, bytes.data(), bytes.size());
-  return std::fclose(f) == 0 && written;
-}
 
 }  // namespace
 
@@ -34,7 +24,8 @@ bool WritePurlineRsl() {
 
   chkrsl::ReportStream out;
   chkrsl::WritePurlinReport(out, des, chk, kind, chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
-  if (!SaveReport(path, out.bytes())) return false;
+  // The stream already holds CR LF, so the bytes are written as they are.
+  if (!chkrsl::io::WriteWholeFile(path, out.bytes().data(), out.bytes().size())) return false;
   return OpenInNotepad(path);
 }
 
