@@ -1,8 +1,9 @@
 # Regenerates the example project into SCRATCH and compares every file with
-# the committed one in COMMITTED.
+# the committed one in COMMITTED. EMULATOR (for example Wine) runs a
+# cross-built generator.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
-execute_process(COMMAND ${GENERATOR} ${SCRATCH} example RESULT_VARIABLE rc)
+execute_process(COMMAND ${EMULATOR} ${GENERATOR} ${SCRATCH} example RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "generator failed: ${rc}")
 endif()

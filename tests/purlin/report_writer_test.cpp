@@ -136,7 +136,7 @@ TEST_F(PurlinReport, TheViewerIsAProcessStartedFromAnArgumentVector) {
   EXPECT_FALSE(OpenInNotepad("report"));
   // The path is one argument, blanks and all, and reaches no shell.
   const std::string mark = folder + "/started; rm -rf x";
-  chkrsl::host::SetViewer({"touch"});
+  chkrsl::host::SetViewer({CHKRSL_TOUCH});
   EXPECT_TRUE(OpenInNotepad(mark.c_str()));
   for (int i = 0; i < 200 && !std::filesystem::exists(mark); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace chkrsl_test {
 
@@ -17,16 +18,15 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Grown with resize: GCC 12's -Wstringop-overflow misjudges insert here.
 void PutI32(Bytes& b, int32_t v) {
-  uint8_t buf[4];
-  chkrsl::io::EncodeFixed32(buf, v);
-  b.insert(b.end(), buf, buf + 4);
+  b.resize(b.size() + 4);
+  chkrsl::io::EncodeFixed32(b.data() + b.size() - 4, v);
 }
 
 void PutF64(Bytes& b, double v) {
-  uint8_t buf[8];
-  chkrsl::io::EncodeDouble(buf, v);
-  b.insert(b.end(), buf, buf + 8);
+  b.resize(b.size() + 8);
+  chkrsl::io::EncodeDouble(b.data() + b.size() - 8, v);
 }
 
 int32_t GetI32(const Bytes& b, size_t offset) {
@@ -85,11 +85,14 @@ Bytes ElementTable(const std::vector<int>& eleNos, int kind) {
 }
 
 void ProjectTest::SetUp() {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "chkrsl-test-XXXXXX").string();
-  std::vector<char> buf(tmpl.begin(), tmpl.end());
-  buf.push_back('\0');
-  ASSERT_NE(mkdtemp(buf.data()), nullptr);
-  folder = buf.data();
+  // A new folder of our own (mkdtemp does not exist everywhere).
+  const auto base = std::filesystem::temp_directory_path();
+  std::random_device random;
+  for (int tries = 0; folder.empty() && tries < 100; ++tries) {
+    const auto candidate = base / ("chkrsl-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) folder = candidate.generic_string();
+  }
+  ASSERT_FALSE(folder.empty());
   chkrsl::host::OpenProject(folder, "proj");
   GetQMpDoc()->Clear();
   chkrsl::host::SetAlertHandler(

@@ -1,6 +1,7 @@
 // chkrsl: inspect the check results of a project.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <iostream>
 #include <map>
 #include <string>
@@ -11,7 +12,18 @@
 #include "project_loader.h"
 #include "purlin_commands.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Binary mode: the output is the same bytes as on every other system, with
+  // no CR added before each LF (the report's own CR LF stays as it is).
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   CLI::App app{"Inspect the member check results stored in a project's result files."};
   app.require_subcommand(1);
   std::string project = "examples/project/example";

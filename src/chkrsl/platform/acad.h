@@ -2,13 +2,15 @@
 // modal alert and the host's integer array.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <functional>
 #include <vector>
 
 // Shows one modal message. `message` is GBK text. Here the message goes to
 // the alert handler (see chkrsl::host::SetAlertHandler); the default handler
 // writes it, converted to UTF-8, to standard error. Returns 1 (RTNORM).
-int acedAlert(const char* message);
+CHKRSL_API int acedAlert(const char* message);
 
 // Tag of the host array's reallocation policy; only the name matters here.
 template <class T>
@@ -50,7 +52,7 @@ class AcArray {
 namespace chkrsl {
 
 // Shows a message written in UTF-8 through acedAlert, as GBK.
-void AlertUtf8(const char* utf8);
+CHKRSL_API void AlertUtf8(const char* utf8);
 
 namespace host {
 
@@ -59,7 +61,7 @@ using AlertHandler = std::function<void(const char* gbk)>;
 
 // Installs `handler` (an empty one restores the default) and returns the
 // handler it replaces.
-AlertHandler SetAlertHandler(AlertHandler handler);
+CHKRSL_API AlertHandler SetAlertHandler(AlertHandler handler);
 
 }  // namespace host
 }  // namespace chkrsl

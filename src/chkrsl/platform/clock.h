@@ -3,6 +3,8 @@
 // can fix the clock so that whole reports can be compared byte for byte.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <ctime>
 #include <string>
 
@@ -18,18 +20,18 @@ struct WritingTime {
 // environment's SOURCE_DATE_EPOCH when it holds a number of seconds (shown
 // as UTC, as reproducible builds expect); otherwise the system clock (shown
 // as local time).
-WritingTime CurrentWritingTime();
+CHKRSL_API WritingTime CurrentWritingTime();
 
 // "Wed Jun 30 21:49:08 1993\n": English three-letter weekday and month, the
 // day right-aligned in two characters, whatever the process locale.
-std::string CtimeText(const WritingTime& t);
+CHKRSL_API std::string CtimeText(const WritingTime& t);
 
 namespace host {
 
 // Every later time of writing is `seconds`, shown as UTC.
-void FixClock(std::time_t seconds);
+CHKRSL_API void FixClock(std::time_t seconds);
 // Back to SOURCE_DATE_EPOCH or the system clock.
-void UseSystemClock();
+CHKRSL_API void UseSystemClock();
 
 }  // namespace host
 }  // namespace chkrsl

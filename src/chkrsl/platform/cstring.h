@@ -2,12 +2,14 @@
 // (GBK text in this library) and never converts them.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <string>
 
 typedef const char* LPCTSTR;
 
-class CString {
+class CHKRSL_API CString {
  public:
   CString() = default;
   CString(const char* s) : s_(s ? s : "") {}  // NOLINT: implicit as in the framework

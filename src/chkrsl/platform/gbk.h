@@ -2,15 +2,17 @@
 // the source and the GBK (code page 936) bytes that it shows and writes.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <string>
 #include <string_view>
 
 namespace chkrsl {
 
 // UTF-8 to GBK. Characters GBK cannot hold become '?'.
-std::string Utf8ToGbk(std::string_view utf8);
+CHKRSL_API std::string Utf8ToGbk(std::string_view utf8);
 
 // GBK to UTF-8. Byte sequences that are not GBK become U+FFFD.
-std::string GbkToUtf8(std::string_view gbk);
+CHKRSL_API std::string GbkToUtf8(std::string_view gbk);
 
 }  // namespace chkrsl

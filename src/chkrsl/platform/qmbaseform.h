@@ -3,6 +3,8 @@
 // and fills the document through the controls in chkrsl::host.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <functional>
 #include <string>
 
@@ -18,7 +20,7 @@ struct QMElement {
 };
 
 // One load combination: four parallel arrays with one entry per term.
-struct QMLoadComb {
+struct CHKRSL_API QMLoadComb {
   CArray<int, int> caseKind;     // load-case kind code (0 dead, 1 live, 2 wind, -1..-6 others)
   CArray<int, int> caseNo;       // load-case number
   CArray<double, double> factor; // partial factor
@@ -29,7 +31,7 @@ struct QMLoadComb {
 };
 
 // The current document's data. Owns its elements and combinations.
-class MyPerDocData {
+class CHKRSL_API MyPerDocData {
  public:
   MyPerDocData() = default;
   MyPerDocData(const MyPerDocData&) = delete;
@@ -59,34 +61,34 @@ class MyPerDocData {
 // Writes the path of the project file named by `ext` into `path` (at least
 // kProjPathBufferSize bytes). Returns 1, or 0 when no project is open or the
 // path would not fit. The flag arguments are accepted and not interpreted.
-int GetProjFileName(char* path, const char* ext, bool, bool, bool, int);
+CHKRSL_API int GetProjFileName(char* path, const char* ext, bool, bool, bool, int);
 // The same for a file in the user's area.
-int GetProjFileName_User(char* path, const char* ext, bool, bool, int);
+CHKRSL_API int GetProjFileName_User(char* path, const char* ext, bool, bool, int);
 // The current document's data; never null.
-MyPerDocData* GetQMpDoc();
+CHKRSL_API MyPerDocData* GetQMpDoc();
 
 namespace chkrsl {
 namespace host {
 
 // Opens the project `name` in `folder`: its files are `<folder>/<name>.<ext>`.
 // The user area is reset to the project folder.
-void OpenProject(const std::string& folder, const std::string& name);
+CHKRSL_API void OpenProject(const std::string& folder, const std::string& name);
 // Closes the project: no path is composed until the next OpenProject.
-void CloseProject();
-bool IsProjectOpen();
+CHKRSL_API void CloseProject();
+CHKRSL_API bool IsProjectOpen();
 // Folder of the user-area files; an empty folder means the project folder.
-void SetUserFolder(const std::string& folder);
+CHKRSL_API void SetUserFolder(const std::string& folder);
 // The path GetProjFileName would compose for `ext` (empty when none), for
 // programs and tests that prepare or inspect project files.
-std::string ProjectFilePath(const std::string& ext);
-std::string UserFilePath(const std::string& ext);
+CHKRSL_API std::string ProjectFilePath(const std::string& ext);
+CHKRSL_API std::string UserFilePath(const std::string& ext);
 
 // Called with the name of every path GetProjFileName or
 // GetProjFileName_User is asked for, before it is composed, so that a host
 // or test can see the document as the library leaves it at that moment.
 // An empty observer removes it.
 using PathObserver = std::function<void(const char* ext)>;
-void SetPathObserver(PathObserver observer);
+CHKRSL_API void SetPathObserver(PathObserver observer);
 
 }  // namespace host
 }  // namespace chkrsl

@@ -2,6 +2,8 @@
 // path, from an argument vector and never through a shell.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@ namespace chkrsl {
 // path as its last argument; the viewer is, in this order: the one the host
 // set; the program named by the environment's CHKRSL_VIEWER; notepad.exe on
 // Windows, xdg-open elsewhere. True when the file was handed over.
-bool StartViewer(const std::string& path);
+CHKRSL_API bool StartViewer(const std::string& path);
 
 // The viewer's argument vector without the path, as StartViewer would use it.
 std::vector<std::string> ViewerCommand();
@@ -22,13 +24,13 @@ namespace host {
 
 // The viewer program and its leading arguments; an empty vector restores
 // the environment's or the platform's default.
-void SetViewer(std::vector<std::string> programAndArgs);
+CHKRSL_API void SetViewer(std::vector<std::string> programAndArgs);
 
 // Hands every file to be opened to `launcher` instead of starting a process
 // (a host with its own editor, a batch tool that only writes, a test); an
 // empty launcher restores the viewer process.
 using ViewerLauncher = std::function<bool(const std::string& path)>;
-void SetViewerLauncher(ViewerLauncher launcher);
+CHKRSL_API void SetViewerLauncher(ViewerLauncher launcher);
 
 }  // namespace host
 }  // namespace chkrsl

@@ -6,6 +6,8 @@
 // message, nothing is allocated and `info` is not set.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/display_structs.h"
 
@@ -15,15 +17,15 @@ using AcIntArray = AcArray<int, AcArrayMemCopyReallocator<int>>;
 // the first, middle (n/2) and last section; a beam without sections, an
 // element whose record is no concrete record and the fields a member's kind
 // does not fill are left 0.
-bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info);
+CHKRSL_API bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info);
 
 // Shear walls read with GetAllWallRsl(walls, elementNos).
-bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info);
+CHKRSL_API bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info);
 
 // Wall edges (numbers from 1) read with GetAllEdgeRsl(edges, edgeNos).
-bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info);
+CHKRSL_API bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info);
 
 // Releases an array handed out by the functions above; null is allowed.
-void ReleaseChkInfo(ShowConcreteFrameStl* info);
-void ReleaseChkInfo(ShowShearWallStl* info);
-void ReleaseChkInfo(ShowBoundMemStl* info);
+CHKRSL_API void ReleaseChkInfo(ShowConcreteFrameStl* info);
+CHKRSL_API void ReleaseChkInfo(ShowShearWallStl* info);
+CHKRSL_API void ReleaseChkInfo(ShowBoundMemStl* info);

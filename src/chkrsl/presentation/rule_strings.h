@@ -3,12 +3,14 @@
 // exceeded) or one of a few negative marker values of the checking modules.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include "chkrsl/platform/cstring.h"
 
 // Replaces `text` with the web clause of `ruleCode` (a code without one
 // leaves `text` as it was) and appends at most one verdict. False exactly
 // when the verdict says the check is not met. Texts are GBK.
-bool GetWRuleStr(int ruleCode, double ratio, CString& text, bool useEffective);
+CHKRSL_API bool GetWRuleStr(int ruleCode, double ratio, CString& text, bool useEffective);
 
 // The same for flanges and the lips of lipped sections.
-bool GetFRuleStr(int ruleCode, double ratio, CString& text);
+CHKRSL_API bool GetFRuleStr(int ruleCode, double ratio, CString& text);

@@ -3,6 +3,8 @@
 // "Chk_QLT" for wall purlins) and opened in the viewer.
 #pragma once
 
+#include "chkrsl/export.h"
+
 // Reads the design inputs and check results, writes the report and starts
 // the viewer on it. True when the report was written whole and the viewer
 // started. False when the purlin kind is neither roof nor wall, an input
@@ -10,7 +12,7 @@
 // "写文件时发生错误!"), the report path cannot be composed, the report
 // cannot be written (the viewer is then not started), or the viewer cannot
 // be started (the report stays written).
-bool WritePurlineRsl();
+CHKRSL_API bool WritePurlineRsl();
 
 // Starts the viewer on `path`; whether it started.
-bool OpenInNotepad(const char* path);
+CHKRSL_API bool OpenInNotepad(const char* path);

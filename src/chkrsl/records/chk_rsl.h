@@ -1,6 +1,8 @@
 // Root of every check-result record kept in the result files.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstdio>
 
 class DataForNewSec;
@@ -8,7 +10,7 @@ class DataForNewSec;
 // Identification and status common to all records. A record writes its whole
 // file entry (12-byte header and body) with WriteToCHK; ReadRsl reads only
 // the body, because the scanner reads the header to choose the class.
-class CHKRsl {
+class CHKRSL_API CHKRsl {
  public:
   CHKRsl();
   // The copy gets its own duplicate of the section sub-record, never a share.

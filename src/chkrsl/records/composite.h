@@ -5,6 +5,8 @@
 // 32 carries.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,7 +14,7 @@
 #include "chkrsl/records/steel.h"
 
 // Steel-concrete composite members (element type codes 76 and 78).
-class DataForConcreteComposite : public DataForSteelBase {
+class CHKRSL_API DataForConcreteComposite : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = 216;
 
@@ -34,7 +36,7 @@ class DataForConcreteComposite : public DataForSteelBase {
 
 // Concrete-filled members (element type codes 216, 218, 226, 228, 316,
 // 318; also every code the type code table does not list).
-class DataForConcreteInside : public DataForSteelBase {
+class CHKRSL_API DataForConcreteInside : public DataForSteelBase {
  public:
   static constexpr int kTailSecType = 32;
   static constexpr size_t kHeadBytes = 32;   // dIn[0..3]

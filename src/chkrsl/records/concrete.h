@@ -3,6 +3,8 @@
 // proper live in one sub-record chosen by member kind and section type.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -32,7 +34,7 @@ bool IsConcreteBeam(int memberKind);
 //   follow it), 16 hdrInt[0..2], 28 memberKind, 32 checkStatus,
 //   36 baseFlag, 37 baseInt[0..6] (baseInt[2] = n at 45), 65 baseDbl[0..3],
 //   97 sectionVal[0..n-1], 97 + 8n the sub-record's payload.
-class DataForConcreteBase : public CHKRsl {
+class CHKRSL_API DataForConcreteBase : public CHKRsl {
  public:
   static constexpr size_t kHeaderBytes = 12;
   static constexpr size_t kLengthBytes = 4;
@@ -89,7 +91,7 @@ class DataForConcreteBase : public CHKRsl {
 
 // Rectangular column. Payload: a fixed block of 746 bytes, then listA and
 // listB, each a count and items of dbl0, dbl1, dbl2, int1, int0.
-class DataForConcreteRecCol {
+class CHKRSL_API DataForConcreteRecCol {
  public:
   static constexpr size_t kFixedBytes = 746;
   static constexpr size_t kEmptyPayloadBytes = kFixedBytes + 2 * chkrsl::io::kInt32Bytes;
@@ -121,7 +123,7 @@ class DataForConcreteRecCol {
 // Round column. Payload: a 317-byte head (dRsl[23..25] stand in it twice;
 // reading keeps the second copy), listA (count and items of dbl0..dbl3,
 // int0, int1) and a 33-byte tail.
-class DataForConcreteRoundCol {
+class CHKRSL_API DataForConcreteRoundCol {
  public:
   static constexpr size_t kHeadBytes = 317;
   static constexpr size_t kTailBytes = 33;

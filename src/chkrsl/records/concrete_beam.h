@@ -3,6 +3,8 @@
 // secCount is not stored; the owning record sets it to its section count n.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +17,7 @@
 // countA, dRsl[4] only when countA is not 0, the items of listA (dbl0, dbl1,
 // int0, int1, int2); then listB to listE, each a count and items whose
 // second integer column stands first.
-class DataForConcreteRecBeam {
+class CHKRSL_API DataForConcreteRecBeam {
  public:
   static constexpr size_t kFlagBytes = 7;
   static constexpr size_t kSectionBytes = 104;
@@ -57,7 +59,7 @@ class DataForConcreteRecBeam {
 // Round beam. Payload: bFlag[0..4]; per section secDbl[0..3], secInt[0..3],
 // secDbl[4..7] (80 bytes a section); listA (count, items of dbl0..dbl3,
 // int0, int1) and listB (count, items of dbl0, int0, int1).
-class DataForConcreteRoundBeam {
+class CHKRSL_API DataForConcreteRoundBeam {
  public:
   static constexpr size_t kFlagBytes = 5;
   static constexpr size_t kSectionBytes = 80;

@@ -3,6 +3,8 @@
 // entry count, then the entries in ascending element number).
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdio>
 
@@ -13,7 +15,7 @@ struct EffAreaItem {
   double val[5] = {};
 };
 
-class DataForEffArea {
+class CHKRSL_API DataForEffArea {
  public:
   static constexpr int kLists = 5;
   static constexpr size_t kKeyBytes = 8;     // eleNo, dataLength
@@ -53,8 +55,8 @@ class DataForEffArea {
 // Finds the entry of eleNo in "EFFAL". 1 with a new record (the caller's)
 // in `out`; 0 with `out` unchanged when the element has no whole entry or
 // the file is corrupt; 0 after "单元未验算!" when the file is missing.
-int ReadEffectiveArea(int eleNo, DataForEffArea*& out);
+CHKRSL_API int ReadEffectiveArea(int eleNo, DataForEffArea*& out);
 
 // Writes "EFFAL" from `recs`, which must be in ascending element number.
 // Does nothing when the file has no path or cannot be created.
-void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs);
+CHKRSL_API void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs);

@@ -1,10 +1,12 @@
 // Further results of an energy-dissipating steel member (member kind 6).
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdio>
 
-class DataForEnergyConsume {
+class CHKRSL_API DataForEnergyConsume {
  public:
   static constexpr size_t kEncodedBytes = 202;
 

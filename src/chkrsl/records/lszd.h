@@ -2,6 +2,8 @@
 // the suite writes: a count and seven scalar values.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 
 constexpr size_t kLszdHeaderBytes = 48;
@@ -10,5 +12,5 @@ constexpr size_t kLszdHeaderBytes = 48;
 // Without a file, or when the file does not hold the whole header or holds
 // a negative count, no parameter is changed. The caller's arrays for the
 // per-entry data are left unchanged: what the entries hold is not settled.
-void ReadLSZD(int& nCount, double& dVal1, double& dVal2, int& nVal1, double& dVal3, int& nVal2,
+CHKRSL_API void ReadLSZD(int& nCount, double& dVal1, double& dVal2, int& nVal1, double& dVal3, int& nVal2,
               int& nVal3, double& dVal4, int* const nArr, double* const dArr);

@@ -4,6 +4,8 @@
 // written whole, used or not.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -72,7 +74,7 @@ struct Member {
 
 }  // namespace OpenTruss
 
-class DataForOpenTruss : public DataForSteelBase {
+class CHKRSL_API DataForOpenTruss : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = OpenTruss::Member::kEncodedBytes;
 

@@ -3,6 +3,8 @@
 // sub-record a record carries and which file of a pair it lives in.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -14,9 +16,9 @@
 // Section category of a section type code: 3 (DataForLts, "_N" file),
 // 4 (no sub-record, plain file), 2 (DataForNewSec, "_N" file) or 1 (none,
 // plain file).
-int JudgeSecCate(int secType);
+CHKRSL_API int JudgeSecCate(int secType);
 
-class DataForSteelBase : public CHKRsl {
+class CHKRSL_API DataForSteelBase : public CHKRsl {
  public:
   static constexpr size_t kHeaderBytes = 12;
   static constexpr size_t kCommonBodyBytes = 488;
@@ -49,7 +51,7 @@ class DataForSteelBase : public CHKRsl {
   void LayoutBody(IO& io);
 };
 
-class DataForSteel : public DataForSteelBase {
+class CHKRSL_API DataForSteel : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = 243;
 

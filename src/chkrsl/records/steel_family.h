@@ -5,6 +5,8 @@
 // unchanged and named by array and position in file order.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,7 +14,7 @@
 #include "chkrsl/records/steel.h"
 
 // Light steel members (element type codes 1 and 4).
-class DataForLightSteel : public DataForSteelBase {
+class CHKRSL_API DataForLightSteel : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = 180;
 
@@ -36,7 +38,7 @@ class DataForLightSteel : public DataForSteelBase {
 };
 
 // Space grid members (element type code 5).
-class DataForGrid : public DataForSteelBase {
+class CHKRSL_API DataForGrid : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = 204;
 
@@ -57,7 +59,7 @@ class DataForGrid : public DataForSteelBase {
 };
 
 // Pole and tower members (element type codes 3 and 10).
-class DataForPoleTower : public DataForSteelBase {
+class CHKRSL_API DataForPoleTower : public DataForSteelBase {
  public:
   static constexpr size_t kOwnBytes = 196;
 
@@ -79,7 +81,7 @@ class DataForPoleTower : public DataForSteelBase {
 
 // Aluminium-alloy members (element type code 7): a steel record with three
 // further doubles after the steel block (and the energy record, if any).
-class DataForAluminiumAlloy : public DataForSteel {
+class CHKRSL_API DataForAluminiumAlloy : public DataForSteel {
  public:
   static constexpr size_t kOwnBytes = 24;
 
@@ -100,7 +102,7 @@ class DataForAluminiumAlloy : public DataForSteel {
 
 // High-rise steel members (element type code 8, stored as -8 for an
 // energy-dissipating member): the steel record under its own class.
-class DataForHighBuild : public DataForSteel {
+class CHKRSL_API DataForHighBuild : public DataForSteel {
  public:
   DataForHighBuild() = default;
   DataForHighBuild(const DataForHighBuild&) = default;

@@ -3,13 +3,15 @@
 // (DataForLts).
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdio>
 
 #include "chkrsl/io/coding.h"
 
 // Results per section part (four parts) and per direction (two directions).
-class DataForNewSec {
+class CHKRSL_API DataForNewSec {
  public:
   static constexpr size_t kHeadBytes = 144;
   static constexpr size_t kWidePartBytes = 160;    // parts 0 and 1
@@ -44,7 +46,7 @@ class DataForNewSec {
 };
 
 // A DataForNewSec with the further results of category-3 sections.
-class DataForLts : public DataForNewSec {
+class CHKRSL_API DataForLts : public DataForNewSec {
  public:
   static constexpr size_t kOwnBytes = 412;
   static constexpr size_t kEncodedBytes = DataForNewSec::kEncodedBytes + kOwnBytes;

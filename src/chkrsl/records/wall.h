@@ -2,6 +2,8 @@
 // and the free-standing record of a wall boundary member (edge).
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +13,7 @@
 
 // Special-shaped column. Payload: a fixed block of 608 bytes, then listA and
 // listB, each a count and items of dbl0, dbl1, dbl2, int0, int1.
-class DataForSpecialCol {
+class CHKRSL_API DataForSpecialCol {
  public:
   static constexpr size_t kFixedBytes = 608;
   static constexpr size_t kEmptyPayloadBytes = kFixedBytes + 2 * chkrsl::io::kInt32Bytes;
@@ -42,7 +44,7 @@ class DataForSpecialCol {
 
 // Shear wall: 147 bytes of bFlag[0..2], dRsl[0..11], nRsl[0..3],
 // dRsl[12..14], nRsl[4..5].
-class DataForConcreteWall {
+class CHKRSL_API DataForConcreteWall {
  public:
   static constexpr size_t kPayloadBytes = 147;
 
@@ -66,7 +68,7 @@ class DataForConcreteWall {
 // Result of one wall edge. In the edge result file its 145-byte payload
 // follows the edge number: nRsl[0], nRsl[1], bFlag[0], dRsl[0], dRsl[1],
 // dRsl[2..16]. The suite writes these files; the library only reads them.
-class DataForWallEdge {
+class CHKRSL_API DataForWallEdge {
  public:
   static constexpr size_t kPayloadBytes = 145;
 

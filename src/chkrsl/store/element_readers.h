@@ -3,25 +3,27 @@
 // deletes it through CHKRsl.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
 
 // Appends the records of every element listed in "CHKTT", in its order.
 // 1 when all were read; 0 after "单元未验算!", with `out` emptied and every
 // record in it deleted (also those it held before the call).
-int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out);
+CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out);
 
 // Sizes `out` to eleNos; slot i receives the record of eleNos[i] read with
 // GetOneEleRsl. 1 when every element was read; a failed element leaves its
 // slot as it was.
-int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
+CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
 
 // Sets kind to 0 and calls GetOneEleRsl_Code.
-int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo);
+CHKRSL_API int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo);
 
 // Reads the record of one element. A kind of 0 is first looked up in
 // "CHKTT" and written back. 1 with `rec` set, or 0 with `rec` untouched.
-int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo);
+CHKRSL_API int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo);
 
 namespace chkrsl {
 
@@ -36,6 +38,6 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds);
 
 // Deletes every record of `recs` and empties it.
-void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
+CHKRSL_API void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 
 }  // namespace chkrsl

@@ -4,6 +4,8 @@
 // number, file code, type code) belongs to record i.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
 
@@ -15,11 +17,11 @@
 // the caller's; their eleType is set to the type code stored.
 // When a write fails, "写文件时发生错误!" is shown once and every result
 // file that could not be finished is left holding a count of 0.
-void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
+CHKRSL_API void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 
 // Writes every record of `recs`, in array order, to the wall result file
 // "CHKCW". A failed write is shown and leaves the file with a count of 0.
-void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
+CHKRSL_API void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 
 namespace chkrsl {
 

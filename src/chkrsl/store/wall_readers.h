@@ -6,6 +6,8 @@
 // directly.
 #pragma once
 
+#include "chkrsl/export.h"
+
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/records/wall.h"
@@ -14,29 +16,29 @@
 // 1, or 0 after "单元未验算!" (no wall list) or "墙体未验算!" (a wall not
 // read, or a wall list whose count is unsound), with `walls` emptied and
 // every record in it deleted.
-int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls);
+CHKRSL_API int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls);
 
 // Appends the records of edges 1 to E of the wall list. 1, or 0 after
 // "单元未验算!" (no wall list) or "边缘构件未验算!", with `edges` emptied.
-int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+CHKRSL_API int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
 // All walls, then, only when they were read, all edges. When the walls
 // fail `edges` is left untouched; when the edges fail both arrays are
 // emptied and their records deleted.
-int GetAllBoardRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
+CHKRSL_API int GetAllBoardRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
                    CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
 // The record of one wall element or one edge; the reference is set only on
 // success (1).
-int GetOneWallRsl(CHKRsl*& wall, int elementNo);
-int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo);
+CHKRSL_API int GetOneWallRsl(CHKRsl*& wall, int elementNo);
+CHKRSL_API int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo);
 
 // Sizes the array to the numbers; slot i receives GetOneWallRsl (or
 // GetOneEdgeRsl) of number i. Stops with 0 at the first number that fails:
 // the slots before it keep their records (the caller's), the later ones
 // are not written. Any order of numbers is accepted.
-int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
-int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, CArray<int, int>& edgeNos);
+CHKRSL_API int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
+CHKRSL_API int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, CArray<int, int>& edgeNos);
 
 namespace chkrsl {
 
@@ -50,6 +52,6 @@ int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& e
                       CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
 // Deletes every edge record of `edges` and empties it.
-void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+CHKRSL_API void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
 }  // namespace chkrsl
