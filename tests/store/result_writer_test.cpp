@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -126,11 +128,13 @@ TEST_F(ResultWriter, WriteFailuresAreReportedOnceAndLeaveCountZero) {
   EXPECT_EQ(WithFileSizeLimit(1000, [&] { WriteCHKResult_Wall(two); }, alerts), 1);
   EXPECT_EQ(ReadProjectFile("CHKCW"), Bytes({0, 0, 0, 0}));
 #else
-  // No file-size limit here: a read-only target refuses the write instead.
-  namespace fs = std::filesystem;
-  fs::permissions(PathOf("CHKST"), fs::perms::owner_write, fs::perm_options::remove);
+  // No file-size limit here: a file that another program holds open, sharing
+  // it for reading only, refuses the write instead.
+  HANDLE held = CreateFileA(PathOf("CHKST").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
   WriteCHKResult(recs);
-  fs::permissions(PathOf("CHKST"), fs::perms::owner_write, fs::perm_options::add);
+  CloseHandle(held);
   EXPECT_EQ(alerts, std::vector<std::string>{kWriteError});
   alerts.clear();
 #endif
