@@ -160,7 +160,8 @@ if ! WINEPREFIX="$root/$win32/wine" WINEDEBUG=-all can_run "$win32"; then
   build_windows $arch "$build_root/$arch"
 fi
 run=$build_root/$arch
-export WINEPREFIX=$root/$run/wine WINEDEBUG=-all
+# No Mono or Gecko: a new prefix would otherwise offer to install them.
+export WINEPREFIX=$root/$run/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 emulator=$(sed -n 's/^CHKRSL_WINE:FILEPATH=//p' "$run/CMakeCache.txt")
 # One Wine server for all the runs, so that the tests do not start and stop
