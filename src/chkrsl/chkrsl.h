@@ -22,6 +22,7 @@
 #include "chkrsl/records/concrete_list.h"
 #include "chkrsl/records/eff_area.h"
 #include "chkrsl/records/energy.h"
+#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/lszd.h"
 #include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"

@@ -77,9 +77,11 @@ class DataForConcreteBase : public CHKRsl {
   DataForConcreteWall* pWall = nullptr;
   DataForSpecialCol* pSpecialCol = nullptr;
 
- private:
+  // From hdrInt to baseDbl, in file order.
   template <class IO>
   void LayoutFixed(IO& io);
+
+ private:
   void CopyContents(const DataForConcreteBase& src);
   void ReleaseSubRecords();
   void WriteSubRecord(chkrsl::io::ByteWriter& w);
@@ -113,7 +115,9 @@ class DataForConcreteRecCol {
   int countA = 0;
   int countB = 0;
 
- private:
+  // The payload, for writing and naming; LayoutFixed also reads.
+  template <class IO>
+  void Layout(IO& io);
   template <class IO>
   void LayoutFixed(IO& io);
 };
@@ -145,7 +149,9 @@ class DataForConcreteRoundCol {
   chkrsl::ListD4I2 listA;
   int countA = 0;
 
- private:
+  // The payload, for writing and naming; head and tail also read.
+  template <class IO>
+  void Layout(IO& io);
   template <class IO>
   void LayoutHead(IO& io);
   template <class IO>

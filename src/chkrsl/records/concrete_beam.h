@@ -48,6 +48,10 @@ class DataForConcreteRecBeam {
   chkrsl::ListD1I2 listD;
   chkrsl::ListD1I2 listE;
 
+  // The payload with `sections` sections, for writing and naming.
+  template <class IO>
+  void Layout(IO& io, int sections);
+
  private:
   template <class IO>
   void LayoutMiddle(IO& io);
@@ -82,6 +86,9 @@ class DataForConcreteRoundBeam {
   int countA = 0, countB = 0;
   chkrsl::ListD4I2 listA;
   chkrsl::ListD1I2 listB;
+
+  template <class IO>
+  void Layout(IO& io, int sections);
 
  private:
   void SizeSections(INT_PTR n);

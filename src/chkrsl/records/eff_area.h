@@ -44,6 +44,10 @@ class DataForEffArea {
   int effCount[kLists] = {};
   CPtrArray effList[kLists];  // owned EffAreaItem pointers
 
+  // The entry in file order, for writing and naming.
+  template <class IO>
+  void Layout(IO& io);
+
  private:
   void DeleteItems();
   void CopyItemsFrom(const DataForEffArea& src);

@@ -44,7 +44,7 @@ class DataForSteelBase : public CHKRsl {
   double dBase[45] = {};
   int nBase[27] = {};
 
- private:
+  // The common body in file order, for writing, reading and naming.
   template <class IO>
   void LayoutBody(IO& io);
 };
@@ -73,8 +73,9 @@ class DataForSteel : public DataForSteelBase {
   int nSteel[6] = {};
   DataForEnergyConsume* pEnergy = nullptr;  // owned; set when memberKind is 6
 
- private:
   template <class IO>
   void LayoutOwn(IO& io);
+
+ private:
   void CopyEnergyFrom(const DataForEnergyConsume* src);
 };
