@@ -32,6 +32,7 @@
 
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_scanner.h"
+#include "chkrsl/store/entry_walk.h"
 #include "chkrsl/store/messages.h"
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
