@@ -16,22 +16,26 @@ void TextFields::Flag(const chkrsl::FieldName& n, uint8_t v) {
   out_ << "  " << path_.Of(n) << " = " << std::to_string(v) << "\n";
 }
 
-void JsonFields::Enter(const chkrsl::FieldName& n) {
-  json_.Key(chkrsl::FieldText(n)).BeginObject();
+JsonWriter& JsonFields::Key(const chkrsl::FieldName& n) {
+  key_.clear();
+  chkrsl::AppendFieldText(n, key_);
+  return json_.Key(key_);
 }
+
+void JsonFields::Enter(const chkrsl::FieldName& n) { Key(n).BeginObject(); }
 
 void JsonFields::Leave() { json_.EndObject(); }
 
 void JsonFields::Int(const chkrsl::FieldName& n, int32_t v) {
-  json_.Key(chkrsl::FieldText(n)).Int(v);
+  Key(n).Int(v);
 }
 
 void JsonFields::Double(const chkrsl::FieldName& n, double v) {
-  json_.Key(chkrsl::FieldText(n)).Double(v);
+  Key(n).Double(v);
 }
 
 void JsonFields::Flag(const chkrsl::FieldName& n, uint8_t v) {
-  json_.Key(chkrsl::FieldText(n)).Int(v);
+  Key(n).Int(v);
 }
 
 void FieldList::Add(const chkrsl::FieldName& n, bool isDouble, double d, int64_t i) {

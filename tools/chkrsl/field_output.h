@@ -38,7 +38,9 @@ class JsonFields : public chkrsl::FieldVisitor {
   void Flag(const chkrsl::FieldName& n, uint8_t v) override;
 
  private:
+  JsonWriter& Key(const chkrsl::FieldName& n);
   JsonWriter& json_;
+  std::string key_;  // reused: an export names millions of fields
 };
 
 // One field with its full name ("pSec.dHead[0]").

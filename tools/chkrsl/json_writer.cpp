@@ -37,39 +37,58 @@ void JsonWriter::Separate() {
     return;
   }
   if (first_.empty()) return;
-  if (!first_.back()) out_ << ',';
+  if (!first_.back()) buf_ += ',';
   first_.back() = false;
 }
 
 JsonWriter& JsonWriter::BeginObject() {
   Separate();
-  out_ << '{';
+  buf_ += '{';
   first_.push_back(true);
   return *this;
 }
 
 JsonWriter& JsonWriter::EndObject() {
-  out_ << '}';
+  buf_ += '}';
   first_.pop_back();
+  // A long listing is one object: hand its text over as it grows.
+  if (buf_.size() > (1 << 16)) Flush();
   return *this;
 }
 
 JsonWriter& JsonWriter::BeginArray() {
   Separate();
-  out_ << '[';
+  buf_ += '[';
   first_.push_back(true);
   return *this;
 }
 
 JsonWriter& JsonWriter::EndArray() {
-  out_ << ']';
+  buf_ += ']';
   first_.pop_back();
   return *this;
 }
 
+namespace {
+
+bool NeedsEscape(const std::string& text) {
+  for (unsigned char c : text)
+    if (c == '"' || c == '\\' || c < 0x20) return true;
+  return false;
+}
+
+}  // namespace
+
 JsonWriter& JsonWriter::Key(const std::string& key) {
   Separate();
-  out_ << JsonQuoted(key) << ':';
+  if (NeedsEscape(key)) {
+    buf_ += JsonQuoted(key);
+  } else {
+    buf_ += '"';
+    buf_ += key;
+    buf_ += '"';
+  }
+  buf_ += ':';
   afterKey_ = true;
   return *this;
 }
@@ -78,29 +97,31 @@ JsonWriter& JsonWriter::Int(int64_t v) {
   Separate();
   char buf[24];
   const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out_.write(buf, r.ptr - buf);
+  buf_.append(buf, r.ptr);
   return *this;
 }
 
 JsonWriter& JsonWriter::Double(double v) {
   Separate();
   if (std::isfinite(v)) {
-    out_ << FormatDouble(v);
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    buf_.append(buf, r.ptr);
   } else {
-    out_ << JsonQuoted(FormatDouble(v));
+    buf_ += JsonQuoted(FormatDouble(v));
   }
   return *this;
 }
 
 JsonWriter& JsonWriter::String(const std::string& v) {
   Separate();
-  out_ << JsonQuoted(v);
+  buf_ += JsonQuoted(v);
   return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool v) {
   Separate();
-  out_ << (v ? "true" : "false");
+  buf_ += v ? "true" : "false";
   return *this;
 }
 

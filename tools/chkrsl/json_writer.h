@@ -15,9 +15,14 @@ namespace chkrsl_cli {
 // values JSON has no number for).
 std::string FormatDouble(double v);
 
+// Collects the text in memory and hands it to the stream at each line's end
+// (and at destruction): an export writes millions of small pieces.
 class JsonWriter {
  public:
   explicit JsonWriter(std::ostream& out) : out_(out) {}
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
+  ~JsonWriter() { Flush(); }
 
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
@@ -30,11 +35,19 @@ class JsonWriter {
   JsonWriter& String(const std::string& v);
   JsonWriter& Bool(bool v);
   // Ends a line of JSON Lines output.
-  void EndLine() { out_ << '\n'; }
+  void EndLine() {
+    buf_ += '\n';
+    Flush();
+  }
 
  private:
   void Separate();
+  void Flush() {
+    out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+    buf_.clear();
+  }
   std::ostream& out_;
+  std::string buf_;
   std::vector<bool> first_;  // per open container: nothing written in it yet
   bool afterKey_ = false;
 };

@@ -111,21 +111,32 @@ void VisitConcrete(FieldNamer& io, const DataForConcreteBase& rec) {
 
 void AppendIndex(std::string& s, int i) {
   if (i < 0) return;
+  char digits[16];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + i % 10);
+    i /= 10;
+  } while (i > 0);
   s += '[';
-  s += std::to_string(i);
+  while (n > 0) s += digits[--n];
   s += ']';
 }
 
 }  // namespace
 
-std::string FieldText(const FieldName& name) {
-  std::string s = name.base;
+void AppendFieldText(const FieldName& name, std::string& s) {
+  s += name.base;
   AppendIndex(s, name.i);
   AppendIndex(s, name.j);
   if (name.part) {
     s += '.';
     s += name.part;
   }
+}
+
+std::string FieldText(const FieldName& name) {
+  std::string s;
+  AppendFieldText(name, s);
   return s;
 }
 

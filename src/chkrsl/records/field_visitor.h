@@ -32,6 +32,8 @@ class FieldVisitor {
 
 // "dBase[8]", "listA[2].dbl1", "dPart[5][1]".
 std::string FieldText(const FieldName& name);
+// The same, appended to `out`.
+void AppendFieldText(const FieldName& name, std::string& out);
 
 // Keeps the path of the sub-records entered: "pSec.dHead[0]".
 class FieldPath {

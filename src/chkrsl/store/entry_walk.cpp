@@ -4,6 +4,7 @@
 
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/records/concrete.h"
 #include "chkrsl/records/steel.h"
 #include "chkrsl/store/record_table.h"
 
@@ -24,14 +25,6 @@ DataForNewSec* SectionFor(int secType) {
   }
 }
 
-// Moves to an absolute offset (the body of an entry that did not decode
-// may have been read only in part).
-bool MoveTo(std::FILE* f, int64_t offset, int64_t fileBytes) {
-  const int64_t here = fileBytes - io::BytesLeft(f);
-  if (offset >= here) return io::SkipForward(f, offset - here);
-  return std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0;
-}
-
 // Reads the body of `e` into a new record; sets e.problem when it fails.
 std::unique_ptr<CHKRsl> Decode(std::FILE* f, WalkedEntry& e) {
   int eleType = 0;
@@ -47,8 +40,7 @@ std::unique_ptr<CHKRsl> Decode(std::FILE* f, WalkedEntry& e) {
   rec->pSec = SectionFor(e.header.secType);
   if (rec->ReadRsl(f)) return rec;
   e.problem = kind.bodyBytes ? "body does not decode"
-                             : "contents disagree with the length word " +
-                                   std::to_string(e.bodyBytes);
+                             : "concrete entry whose contents disagree with its length word";
   return nullptr;
 }
 
@@ -106,32 +98,48 @@ bool EntryWalker::Next(WalkedEntry& e) {
   e.header.eleNo = io::DecodeFixed32(head);
   e.header.storedCode = io::DecodeFixed32(head + 4);
   e.header.secType = io::DecodeFixed32(head + 8);
-  int64_t body = EntryBodyBytes(e.header.storedCode, e.header.secType);
-  int64_t lengthWord = 0;
-  if (body < 0) {
-    int32_t length = 0;
-    if (!io::ReadI32(f_, length) || length < 0) {
-      return Stop(Text("entry ", i, " of element ", e.header.eleNo) + " has an unsound length word " +
-                  std::to_string(length));
-    }
-    lengthWord = io::kInt32Bytes;
-    body = length;
-  }
-  e.bodyBytes = body;
-  const int64_t end = offset_ + kHeaderBytes + lengthWord + body;
-  if (end > s_.fileBytes) {
-    return Stop(Text("entry ", i, " of element ", e.header.eleNo) + " cut short: it needs " +
-                std::to_string(end - offset_) + " bytes, the file has " +
-                std::to_string(s_.fileBytes - offset_) + " left");
-  }
-  if (lengthWord) MoveTo(f_, offset_ + kHeaderBytes, s_.fileBytes);  // ReadRsl reads the word
+  e.bodyBytes = EntryBodyBytes(e.header.storedCode, e.header.secType);
+  if (e.bodyBytes >= 0 && !Fits(e, 0)) return false;
   rec_ = Decode(f_, e).release();
   e.rec = rec_;
-  if (!MoveTo(f_, end, s_.fileBytes)) return Stop(Text("entry ", i, " cannot be passed over at ", end));
-  offset_ = end;
+  // A record that decoded consumed exactly its entry (a concrete record
+  // checks that against its length word), so the position needs no asking.
+  if (auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec_)) e.bodyBytes = concrete->dataLength;
+  if (!rec_ && !PassOverUndecoded(e)) return false;
+  offset_ = EntryEnd(e);
   ++s_.walked;
   s_.stopOffset = offset_;
   return true;
+}
+
+int64_t EntryWalker::EntryEnd(const WalkedEntry& e) const {
+  const bool lengthWord = EntryBodyBytes(e.header.storedCode, e.header.secType) < 0;
+  return e.offset + kHeaderBytes + (lengthWord ? io::kInt32Bytes : 0) + e.bodyBytes;
+}
+
+bool EntryWalker::Fits(const WalkedEntry& e, int64_t lengthWord) {
+  const int64_t end = e.offset + kHeaderBytes + lengthWord + e.bodyBytes;
+  if (end <= s_.fileBytes) return true;
+  return Stop(Text("entry ", e.index, " of element ", e.header.eleNo) + " cut short: it needs " +
+              std::to_string(end - e.offset) + " bytes, the file has " +
+              std::to_string(s_.fileBytes - e.offset) + " left");
+}
+
+// The body was read in part: moves to the entry's end, which for a concrete
+// entry its length word gives.
+bool EntryWalker::PassOverUndecoded(WalkedEntry& e) {
+  if (e.bodyBytes < 0) {
+    int32_t length = 0;
+    if (std::fseek(f_, static_cast<long>(e.offset + kHeaderBytes), SEEK_SET) != 0 ||
+        !io::ReadI32(f_, length) || length < 0) {
+      return Stop(Text("entry ", e.index, " of element ", e.header.eleNo) +
+                  " has an unsound length word " + std::to_string(length));
+    }
+    e.bodyBytes = length;
+    if (!Fits(e, io::kInt32Bytes)) return false;
+  }
+  if (std::fseek(f_, static_cast<long>(EntryEnd(e)), SEEK_SET) == 0) return true;
+  return Stop(Text("entry ", e.index, " cannot be passed over at ", EntryEnd(e)));
 }
 
 WalkSummary WalkResultEntries(std::FILE* f, const std::function<void(const WalkedEntry&)>& visit) {

@@ -21,7 +21,7 @@ struct WalkedEntry {
   int index = 0;          // 0-based position in the file
   int64_t offset = 0;     // of the entry's header from the start of the file
   EntryHeader header;
-  int64_t bodyBytes = 0;  // as the header and (for concrete) the length word give it
+  int64_t bodyBytes = 0;  // after the header (and a concrete entry's length word)
   // The decoded record, or null when the body did not decode; it is the
   // walk's and is deleted after the visit.
   const CHKRsl* rec = nullptr;
@@ -58,6 +58,9 @@ class EntryWalker {
 
  private:
   bool Stop(const std::string& why);
+  bool Fits(const WalkedEntry& e, int64_t lengthWord);
+  bool PassOverUndecoded(WalkedEntry& e);
+  int64_t EntryEnd(const WalkedEntry& e) const;
   std::FILE* f_;
   WalkSummary s_;
   int64_t offset_;
