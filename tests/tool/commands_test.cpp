@@ -105,6 +105,9 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
         "verify: 13 files, 33 entries, 1 problem\n"}},
       {"CHKCT", nullptr,
        {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, whose file CHKCT is missing)\n"}},
+      {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
+       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its length word\n"}},
+      {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
       {"CHKTT", [](Bytes& b) { b.resize(6); }, {}},
   };
   for (const Case& c : cases) {
