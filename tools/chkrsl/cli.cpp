@@ -1,7 +1,6 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
-
 #include <map>
 
 #include "commands.h"
@@ -86,7 +85,9 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
   return kExitUsage;
 }
 
-void AddJson(CLI::App* c, Args& a) { c->add_flag("--json", a.json, "Write JSON (see docs/cli.md)"); }
+void AddJson(CLI::App* c, Args& a) {
+  c->add_flag("--json", a.json, "Write JSON (see docs/cli.md)");
+}
 
 }  // namespace
 
@@ -95,7 +96,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.footer(kExitCodes);
   app.require_subcommand(1);
   Args a;
-  app.add_option("-p,--project", a.project, "Project as <folder>/<name>; its files are <folder>/<name>.<ext>")
+  app.add_option("-p,--project", a.project,
+                 "Project as <folder>/<name>; its files are <folder>/<name>.<ext>")
       ->capture_default_str();
 
   CLI::App* list = Command(app, "list", "List the check result of every element", "list --json");
@@ -112,7 +114,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   edge->add_option("edge", a.number, "Edge number (from 1)")->required();
   AddJson(edge, a);
 
-  CLI::App* info = Command(app, "info", "Print the display info of concrete results", "info member 16 13");
+  CLI::App* info =
+      Command(app, "info", "Print the display info of concrete results", "info member 16 13");
   const std::map<std::string, InfoKind> infoKinds{
       {"member", InfoKind::kMember}, {"wall", InfoKind::kWall}, {"edge", InfoKind::kEdge}};
   info->add_option("kind", a.infoKind, "member, wall or edge")
@@ -121,9 +124,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   info->add_option("numbers", a.numbers, "Element numbers (edge numbers for edge)")->required();
   AddJson(info, a);
 
-  CLI::App* verify = Command(app, "verify", "Check every result file and report each problem", "verify --json");
+  CLI::App* verify =
+      Command(app, "verify", "Check every result file and report each problem", "verify --json");
   AddJson(verify, a);
-  CLI::App* summary = Command(app, "summary", "Count checked elements per structure kind and class; list the result files", "summary");
+  CLI::App* summary = Command(
+      app, "summary", "Count checked elements per structure kind and class; list the result files",
+      "summary");
   AddJson(summary, a);
 
   CLI::App* exp = Command(app, "export", "Write every record with every field as JSON Lines or CSV",
@@ -131,7 +137,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   exp->add_option("--format", a.format, "jsonl or csv")
       ->check(CLI::IsMember({"jsonl", "csv"}))
       ->capture_default_str();
-  exp->add_option("--output-dir", a.exporting.outputDir, "Write one file per record class into this folder");
+  exp->add_option("--output-dir", a.exporting.outputDir,
+                  "Write one file per record class into this folder");
   exp->add_flag("--excel", a.exporting.excel, "Start CSV files with a UTF-8 byte-order mark");
   exp->add_option("--elements", a.elements, "Element numbers and ranges, e.g. 1,5-9");
   exp->add_option("--kind", a.exporting.kind, "Structure kind");
@@ -142,29 +149,35 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   diff->footer("Example: chkrsl diff run1/example run2/example --tolerance 1e-9");
   diff->add_option("old", a.diff.oldProject, "Old project as <folder>/<name>")->required();
   diff->add_option("new", a.diff.newProject, "New project as <folder>/<name>")->required();
-  diff->add_option("--tolerance", a.diff.tolerance, "Relative tolerance for values (default 0: exact)")
+  diff->add_option("--tolerance", a.diff.tolerance,
+                   "Relative tolerance for values (default 0: exact)")
       ->check(CLI::NonNegativeNumber);
   AddJson(diff, a);
 
   CLI::App* rule = app.add_subcommand("rule", "Print the clause text and verdict of a plate check");
   rule->footer("Example: chkrsl rule web 2 1.2");
-  const std::map<std::string, PlateKind> plates{{"web", PlateKind::kWeb}, {"flange", PlateKind::kFlange}};
+  const std::map<std::string, PlateKind> plates{{"web", PlateKind::kWeb},
+                                                {"flange", PlateKind::kFlange}};
   rule->add_option("plate", a.plate, "web or flange")
       ->required()
       ->transform(CLI::CheckedTransformer(plates, CLI::ignore_case));
   rule->add_option("code", a.ruleCode, "Rule code")->required();
   rule->add_option("ratio", a.ratio, "Checked ratio over its limit, or a marker value")->required();
-  rule->add_flag("--effective", a.useEffective, "A web that exceeds its limit takes the effective section");
+  rule->add_flag("--effective", a.useEffective,
+                 "A web that exceeds its limit takes the effective section");
 
-  CLI::App* purlin = Command(app, "purlin-report", "Write the purlin design report", "purlin-report --print");
+  CLI::App* purlin =
+      Command(app, "purlin-report", "Write the purlin design report", "purlin-report --print");
   const std::map<std::string, int> purlinKinds{{"auto", 0}, {"roof", 1}, {"wall", 2}};
   purlin->add_option("--kind", a.report.purlinKind, "roof, wall or auto (the design file present)")
       ->transform(CLI::CheckedTransformer(purlinKinds, CLI::ignore_case));
   purlin->add_option("--combinations", a.report.combinations,
                      "Load combinations as JSON (default <project>.LoadComb.json when present)");
-  purlin->add_option("--output-dir", a.report.outputFolder, "Folder of the report")->capture_default_str();
+  purlin->add_option("--output-dir", a.report.outputFolder, "Folder of the report")
+      ->capture_default_str();
   purlin->add_flag("--print", a.report.print, "Print the report as UTF-8 instead of its path");
-  purlin->add_flag("--open", a.report.open, "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)");
+  purlin->add_flag("--open", a.report.open,
+                   "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)");
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -62,7 +62,8 @@ int ListResults(const Output& o) {
     status = kExitNo;
   }
   if (o.json) json.EndArray().EndObject().EndLine();
-  if (status != kExitOk) o.err << "chkrsl: some elements have no readable result; 'chkrsl verify' says why\n";
+  if (status != kExitOk)
+    o.err << "chkrsl: some elements have no readable result; 'chkrsl verify' says why\n";
   return status;
 }
 

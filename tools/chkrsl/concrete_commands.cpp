@@ -17,7 +17,8 @@ using EdgeArray = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 using Values = std::vector<std::pair<std::string, double>>;
 
 void AddArray(Values& v, const char* name, const double* d, int n) {
-  for (int i = 0; i < n; ++i) v.emplace_back(std::string(name) + "[" + std::to_string(i) + "]", d[i]);
+  for (int i = 0; i < n; ++i)
+    v.emplace_back(std::string(name) + "[" + std::to_string(i) + "]", d[i]);
 }
 
 // The host's display structures as named values, in the host's order.
@@ -38,14 +39,22 @@ Values Describe(const ShowShearWallStl& s) {
 }
 
 Values Describe(const ShowBoundMemStl& s) {
-  return {{"flag", s.flag},                 {"code", s.code},
-          {"dRsl4Scaled", s.dRsl4Scaled},   {"dRsl5Scaled", s.dRsl5Scaled},
-          {"dRsl2Scaled", s.dRsl2Scaled},   {"dRsl3Scaled", s.dRsl3Scaled},
-          {"dRsl6Scaled", s.dRsl6Scaled},   {"dRsl7Scaled", s.dRsl7Scaled},
-          {"dRsl8Scaled", s.dRsl8Scaled},   {"dRsl9Scaled", s.dRsl9Scaled},
-          {"dRsl10Scaled", s.dRsl10Scaled}, {"dRsl11", s.dRsl11},
-          {"dRsl13Scaled", s.dRsl13Scaled}, {"dRsl12Scaled", s.dRsl12Scaled},
-          {"dRsl16", s.dRsl16},             {"dRsl14", s.dRsl14},
+  return {{"flag", s.flag},
+          {"code", s.code},
+          {"dRsl4Scaled", s.dRsl4Scaled},
+          {"dRsl5Scaled", s.dRsl5Scaled},
+          {"dRsl2Scaled", s.dRsl2Scaled},
+          {"dRsl3Scaled", s.dRsl3Scaled},
+          {"dRsl6Scaled", s.dRsl6Scaled},
+          {"dRsl7Scaled", s.dRsl7Scaled},
+          {"dRsl8Scaled", s.dRsl8Scaled},
+          {"dRsl9Scaled", s.dRsl9Scaled},
+          {"dRsl10Scaled", s.dRsl10Scaled},
+          {"dRsl11", s.dRsl11},
+          {"dRsl13Scaled", s.dRsl13Scaled},
+          {"dRsl12Scaled", s.dRsl12Scaled},
+          {"dRsl16", s.dRsl16},
+          {"dRsl14", s.dRsl14},
           {"dRsl15", s.dRsl15}};
 }
 
@@ -68,8 +77,8 @@ AcIntArray ToAcArray(const std::vector<int>& numbers) {
 }
 
 template <class Info>
-int PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label,
-              const std::vector<int>& numbers, const Output& o) {
+int PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label, const std::vector<int>& numbers,
+              const Output& o) {
   AcIntArray ac = ToAcArray(numbers);
   Info* info = nullptr;
   if (!get(ac, info)) {
@@ -78,7 +87,8 @@ int PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label,
   }
   JsonWriter json(o.out);
   if (o.json) json.BeginObject().Key("info").BeginArray();
-  for (size_t i = 0; i < numbers.size(); ++i) PrintValues(o, json, label, numbers[i], Describe(info[i]));
+  for (size_t i = 0; i < numbers.size(); ++i)
+    PrintValues(o, json, label, numbers[i], Describe(info[i]));
   if (o.json) json.EndArray().EndObject().EndLine();
   ReleaseChkInfo(info);
   return kExitOk;
@@ -99,8 +109,8 @@ int ListWalls(const Output& o) {
       json.Key("checkStatus").Int(w.checkStatus).EndObject();
     } else {
       char row[96];
-      std::snprintf(row, sizeof row, "wall %7d  %-25s  %6d\n", w.eleNo,
-                    chkrsl::RecordClassName(w), w.checkStatus);
+      std::snprintf(row, sizeof row, "wall %7d  %-25s  %6d\n", w.eleNo, chkrsl::RecordClassName(w),
+                    w.checkStatus);
       o.out << row;
     }
   }
@@ -110,7 +120,8 @@ int ListWalls(const Output& o) {
     if (o.json) {
       json.BeginObject().Key("edge").Int(e.edgeNo).Key("bFlag[0]").Int(e.bFlag[0]).EndObject();
     } else {
-      o.out << "edge " << std::to_string(e.edgeNo) << "  bFlag[0]=" << std::to_string(e.bFlag[0]) << "\n";
+      o.out << "edge " << std::to_string(e.edgeNo) << "  bFlag[0]=" << std::to_string(e.bFlag[0])
+            << "\n";
     }
   }
   if (o.json) json.EndArray().EndObject().EndLine();

@@ -28,7 +28,7 @@ bool LoadSide(const std::string& project, Side& side, std::ostream& err) {
 // One difference, kept for the report grouped by structure kind.
 struct Change {
   int element;
-  std::string what;   // "added", "removed", "status", "value", "layout", "unreadable", "damaged"
+  std::string what;  // "added", "removed", "status", "value", "layout", "unreadable", "damaged"
   std::string field;
   std::string before, after;
 };
@@ -96,8 +96,8 @@ class Differ {
   }
 
   void Damaged(const char* side, const std::string& ext, const chkrsl::WalkSummary& s) {
-    changes[0].push_back({-1, "damaged", ext, side,
-                          s.stop + " (offset " + std::to_string(s.stopOffset) + ")"});
+    changes[0].push_back(
+        {-1, "damaged", ext, side, s.stop + " (offset " + std::to_string(s.stopOffset) + ")"});
   }
 
   void CompareEntries(const chkrsl::WalkedEntry& ea, const chkrsl::WalkedEntry& eb) {

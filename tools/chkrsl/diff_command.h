@@ -10,7 +10,7 @@ namespace chkrsl_cli {
 struct DiffOptions {
   std::string oldProject;  // "<folder>/<name>"
   std::string newProject;
-  double tolerance = 0;    // relative; 0: exact
+  double tolerance = 0;  // relative; 0: exact
 };
 
 // Elements added, removed, whose check status changed or whose stored

@@ -54,7 +54,7 @@ class Targets {
 struct RecordKey {
   const char* label;  // "element", "wall" or "edge"
   int number;
-  int kind;           // 0: none
+  int kind;  // 0: none
   std::string className;
   std::string file;
 };

@@ -11,13 +11,13 @@
 namespace chkrsl_cli {
 
 struct ExportOptions {
-  bool csv = false;           // else JSON Lines
-  std::string outputDir;      // one file per record class; empty: the output stream
-  bool excel = false;         // CSV starts with a UTF-8 byte-order mark
+  bool csv = false;                           // else JSON Lines
+  std::string outputDir;                      // one file per record class; empty: the output stream
+  bool excel = false;                         // CSV starts with a UTF-8 byte-order mark
   std::vector<std::pair<int, int>> elements;  // inclusive ranges; empty: all
-  int kind = 0;               // structure kind; 0: all
-  std::string className;      // empty: all
-  bool walls = false;         // also the walls and edges
+  int kind = 0;                               // structure kind; 0: all
+  std::string className;                      // empty: all
+  bool walls = false;                         // also the walls and edges
 };
 
 // "1,5-9" as ranges; false for any other text.

@@ -26,17 +26,11 @@ void JsonFields::Enter(const chkrsl::FieldName& n) { Key(n).BeginObject(); }
 
 void JsonFields::Leave() { json_.EndObject(); }
 
-void JsonFields::Int(const chkrsl::FieldName& n, int32_t v) {
-  Key(n).Int(v);
-}
+void JsonFields::Int(const chkrsl::FieldName& n, int32_t v) { Key(n).Int(v); }
 
-void JsonFields::Double(const chkrsl::FieldName& n, double v) {
-  Key(n).Double(v);
-}
+void JsonFields::Double(const chkrsl::FieldName& n, double v) { Key(n).Double(v); }
 
-void JsonFields::Flag(const chkrsl::FieldName& n, uint8_t v) {
-  Key(n).Int(v);
-}
+void JsonFields::Flag(const chkrsl::FieldName& n, uint8_t v) { Key(n).Int(v); }
 
 void FieldList::Add(const chkrsl::FieldName& n, bool isDouble, double d, int64_t i) {
   NamedValue v;

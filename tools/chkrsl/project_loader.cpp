@@ -37,7 +37,9 @@ void AdoptStoredSections() {
   for (const std::string& ext : ResultFileExts()) AdoptFrom(ext);
 }
 
-std::string ProjectFile(const std::string& ext) { return chkrsl::host::ProjectFilePath(ext.c_str()); }
+std::string ProjectFile(const std::string& ext) {
+  return chkrsl::host::ProjectFilePath(ext.c_str());
+}
 
 bool CheckReadable(const std::string& path, std::ostream& err) {
   std::FILE* f = std::fopen(path.c_str(), "rb");

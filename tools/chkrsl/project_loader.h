@@ -11,8 +11,8 @@ namespace chkrsl_cli {
 
 // Exit codes, as cmp and h5diff use them.
 constexpr int kExitOk = 0;
-constexpr int kExitNo = 1;         // the answer is "no": problems, differences, no result
-constexpr int kExitUnusable = 2;   // the input cannot be used at all
+constexpr int kExitNo = 1;        // the answer is "no": problems, differences, no result
+constexpr int kExitUnusable = 2;  // the input cannot be used at all
 constexpr int kExitUsage = 64;
 
 // Opens the project given as "<folder>/<name>" (its files are

@@ -25,7 +25,8 @@ bool WalkFile(const std::string& path, const std::function<void(const chkrsl::Wa
 void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit) {
   for (const std::string& ext : exts) {
     chkrsl::WalkSummary summary;
-    WalkFile(ProjectFile(ext), [&](const chkrsl::WalkedEntry& e) { visit(ext, e); }, summary);
+    WalkFile(
+        ProjectFile(ext), [&](const chkrsl::WalkedEntry& e) { visit(ext, e); }, summary);
   }
 }
 
@@ -39,8 +40,8 @@ bool ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
   std::FILE* f = std::fopen(ProjectFile("Edge").c_str(), "rb");
   if (!f) return false;
   int32_t n = 0;
-  bool whole = chkrsl::io::ReadI32(f, n) &&
-               chkrsl::io::CountFits(f, n, 4 + DataForWallEdge::kPayloadBytes);
+  bool whole =
+      chkrsl::io::ReadI32(f, n) && chkrsl::io::CountFits(f, n, 4 + DataForWallEdge::kPayloadBytes);
   for (int32_t i = 0; whole && i < n; ++i) {
     DataForWallEdge edge;
     whole = chkrsl::io::ReadI32(f, edge.edgeNo) && edge.ReadRsl(f);

@@ -77,19 +77,22 @@ int SummarizeProject(const Output& o) {
   for (const std::string& ext : ResultFileExts()) {
     FileCount count;
     chkrsl::WalkSummary s;
-    const bool present = WalkFile(ProjectFile(ext), [&](const chkrsl::WalkedEntry& e) {
-      if (!e.rec) return;
-      ++count.readable;
-      auto kind = table.kindOf.find(e.header.eleNo);
-      Tally& t = tallies[{kind == table.kindOf.end() ? 0 : kind->second,
-                          chkrsl::RecordClassName(*e.rec)}];
-      ++t.elements;
-      if (e.rec->checkStatus == kNotChecked) {
-        ++t.notChecked;
-      } else {
-        ++t.byStatus[e.rec->checkStatus];
-      }
-    }, s);
+    const bool present = WalkFile(
+        ProjectFile(ext),
+        [&](const chkrsl::WalkedEntry& e) {
+          if (!e.rec) return;
+          ++count.readable;
+          auto kind = table.kindOf.find(e.header.eleNo);
+          Tally& t = tallies[{kind == table.kindOf.end() ? 0 : kind->second,
+                              chkrsl::RecordClassName(*e.rec)}];
+          ++t.elements;
+          if (e.rec->checkStatus == kNotChecked) {
+            ++t.notChecked;
+          } else {
+            ++t.byStatus[e.rec->checkStatus];
+          }
+        },
+        s);
     if (!present) continue;
     count.declared = s.declared;
     count.stop = s.stop;

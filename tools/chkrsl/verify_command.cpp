@@ -83,7 +83,8 @@ WallList ReadWallList(Reporter& r) {
   if (!f) return list;
   int32_t w = 0, e = 0;
   if (!chkrsl::io::ReadI32(f, w) || !chkrsl::io::CountFits(f, w, chkrsl::io::kInt32Bytes)) {
-    r.Problem("CHKWT", 0, kNoElement, "wall count " + std::to_string(w) + " cannot fit in the file");
+    r.Problem("CHKWT", 0, kNoElement,
+              "wall count " + std::to_string(w) + " cannot fit in the file");
   } else {
     list.walls.resize(static_cast<size_t>(w));
     bool whole = true;
@@ -133,9 +134,10 @@ class Verifier {
       ++entries_;
       const int ele = e.header.eleNo;
       if (!first && ele <= previous) {
-        r_.Problem(ext, e.offset, ele, ele == previous ? "element number repeated"
-                                                       : "element number out of order (after " +
-                                                             std::to_string(previous) + ")");
+        r_.Problem(ext, e.offset, ele,
+                   ele == previous
+                       ? "element number repeated"
+                       : "element number out of order (after " + std::to_string(previous) + ")");
       }
       first = false;
       previous = ele;
@@ -179,7 +181,8 @@ class Verifier {
       const int ele = table_->elements[i];
       if (seen_.count(ele)) continue;
       const std::string plain = ExpectedFile(table_->kinds[i], 0);
-      std::string why = "no entry in any result file (structure kind " + std::to_string(table_->kinds[i]);
+      std::string why =
+          "no entry in any result file (structure kind " + std::to_string(table_->kinds[i]);
       if (plain.empty()) {
         why += ", which has no result files";
       } else if (!present_.count(plain)) {
@@ -192,12 +195,14 @@ class Verifier {
   void CheckWalls(const WallList& list) {
     for (size_t i = 0; i < list.walls.size(); ++i) {
       if (!wallsSeen_.count(list.walls[i]))
-        r_.Problem("CHKWT", 4 + 4 * static_cast<int64_t>(i), list.walls[i], "wall has no entry in CHKCW");
+        r_.Problem("CHKWT", 4 + 4 * static_cast<int64_t>(i), list.walls[i],
+                   "wall has no entry in CHKCW");
     }
     std::FILE* f = std::fopen(ProjectFile("Edge").c_str(), "rb");
     if (!f) {
-      if (list.edges > 0) r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.size()), kNoElement,
-                                     "lists " + std::to_string(list.edges) + " edges but there is no Edge file");
+      if (list.edges > 0)
+        r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.size()), kNoElement,
+                   "lists " + std::to_string(list.edges) + " edges but there is no Edge file");
       return;
     }
     ++files_;
@@ -208,11 +213,13 @@ class Verifier {
   void CheckEdges(std::FILE* f, int listed) {
     int32_t n = 0;
     if (!chkrsl::io::ReadI32(f, n) || !chkrsl::io::CountFits(f, n, kEdgeEntryBytes)) {
-      r_.Problem("Edge", 0, kNoElement, "edge count " + std::to_string(n) + " cannot fit in the file");
+      r_.Problem("Edge", 0, kNoElement,
+                 "edge count " + std::to_string(n) + " cannot fit in the file");
       return;
     }
     if (n != listed)
-      r_.Problem("Edge", 0, kNoElement, "holds " + std::to_string(n) + " edges, CHKWT lists " + std::to_string(listed));
+      r_.Problem("Edge", 0, kNoElement,
+                 "holds " + std::to_string(n) + " edges, CHKWT lists " + std::to_string(listed));
     for (int32_t i = 0; i < n; ++i) {
       const int64_t offset = 4 + kEdgeEntryBytes * i;
       DataForWallEdge edge;
@@ -222,7 +229,9 @@ class Verifier {
       }
       ++entries_;
       if (edge.edgeNo != i + 1)
-        r_.Problem("Edge", offset, kNoElement, "edge number " + std::to_string(edge.edgeNo) + " where " + std::to_string(i + 1) + " belongs");
+        r_.Problem("Edge", offset, kNoElement,
+                   "edge number " + std::to_string(edge.edgeNo) + " where " +
+                       std::to_string(i + 1) + " belongs");
     }
   }
 
@@ -233,7 +242,8 @@ class Verifier {
     int32_t n = 0;
     const int64_t size = chkrsl::io::BytesLeft(f);
     if (!chkrsl::io::ReadI32(f, n) || !chkrsl::io::CountFits(f, n, DataForEffArea::kKeyBytes)) {
-      r_.Problem("EFFAL", 0, kNoElement, "entry count " + std::to_string(n) + " cannot fit in the file");
+      r_.Problem("EFFAL", 0, kNoElement,
+                 "entry count " + std::to_string(n) + " cannot fit in the file");
       n = 0;
     }
     int previous = 0;
@@ -248,9 +258,12 @@ class Verifier {
       ++entries_;
       const int64_t used = size - chkrsl::io::BytesLeft(f) - offset - DataForEffArea::kKeyBytes;
       if (used != rec.dataLength)
-        r_.Problem("EFFAL", offset, rec.eleNo, "length word " + std::to_string(rec.dataLength) + " but the entry holds " + std::to_string(used) + " bytes");
+        r_.Problem("EFFAL", offset, rec.eleNo,
+                   "length word " + std::to_string(rec.dataLength) + " but the entry holds " +
+                       std::to_string(used) + " bytes");
       if (i > 0 && rec.eleNo <= previous)
-        r_.Problem("EFFAL", offset, rec.eleNo, "entries out of order (after " + std::to_string(previous) + ")");
+        r_.Problem("EFFAL", offset, rec.eleNo,
+                   "entries out of order (after " + std::to_string(previous) + ")");
       previous = rec.eleNo;
     }
     std::fclose(f);

@@ -46,8 +46,8 @@ void LayoutListItems(IO& io, const char* name, const List& list, int count, IntO
 
 // The count (as written: never negative), then the items.
 template <class IO, class List>
-void LayoutCountedList(IO& io, const char* countName, int count, const char* name,
-                       const List& list, IntOrder order) {
+void LayoutCountedList(IO& io, const char* countName, int count, const char* name, const List& list,
+                       IntOrder order) {
   const int32_t written = ItemsToWrite(count);
   io.Field(countName, written);
   LayoutListItems(io, name, list, count, order);
@@ -71,8 +71,8 @@ void LayoutRun(IO& io, const ColumnRun<T>& run, int section) {
 // The per-section block: for each section a run of doubles, of integers and
 // of doubles again.
 template <class IO>
-void LayoutSections(IO& io, int sections, const ColumnRun<double>& head,
-                    const ColumnRun<int>& ints, const ColumnRun<double>& tail) {
+void LayoutSections(IO& io, int sections, const ColumnRun<double>& head, const ColumnRun<int>& ints,
+                    const ColumnRun<double>& tail) {
   for (int i = 0; i < sections; ++i) {
     LayoutRun(io, head, i);
     LayoutRun(io, ints, i);

@@ -94,7 +94,9 @@ void DataForLts::LayoutOwn(IO& io) {
   for (int k = 0; k < 4; ++k)
     for (int a = 0; a < 4; ++a) io.Field({"dLtsA", a, k}, dLtsA[a][k]);
   io.Fields("dLts", dLts, 0, 1);
-  for (int k = 0; k < 4; ++k) io.Field({"dLtsB", 0, k}, dLtsB[0][k]).Field({"dLtsB", 1, k}, dLtsB[1][k]);
+  for (int k = 0; k < 4; ++k) {
+    io.Field({"dLtsB", 0, k}, dLtsB[0][k]).Field({"dLtsB", 1, k}, dLtsB[1][k]);
+  }
   io.Field("nLts", nLts).Fields("dLts", dLts, 1, 2);
   for (int k = 0; k < 4; ++k) {
     for (int a = 0; a < 4; ++a) io.Field({"dLtsC", a, k}, dLtsC[a][k]);

@@ -49,13 +49,27 @@ std::unique_ptr<CHKRsl> Decode(std::FILE* f, WalkedEntry& e) {
 bool IsListedTypeCode(int code) {
   const int c = code < 0 ? -code : code;
   switch (c) {
-    case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10:
-    case 76: case 78:
-      return true;
-    case 11: case 18: case 216: case 218: case 226: case 228: case 316: case 318:
-      return code > 0;  // never stored negated
-    default:
-      return false;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 76:
+    case 78: return true;
+    case 11:
+    case 18:
+    case 216:
+    case 218:
+    case 226:
+    case 228:
+    case 316:
+    case 318: return code > 0;  // never stored negated
+    default: return false;
   }
 }
 
@@ -93,7 +107,8 @@ bool EntryWalker::Next(WalkedEntry& e) {
   uint8_t head[kHeaderBytes];
   if (!io::ReadExact(f_, head, sizeof head)) {
     return Stop(Text("entry ", i, " cut short: its header needs 12 bytes, the file has ",
-                     s_.fileBytes - offset_) + " left");
+                     s_.fileBytes - offset_) +
+                " left");
   }
   e.header.eleNo = io::DecodeFixed32(head);
   e.header.storedCode = io::DecodeFixed32(head + 4);
@@ -104,7 +119,8 @@ bool EntryWalker::Next(WalkedEntry& e) {
   e.rec = rec_;
   // A record that decoded consumed exactly its entry (a concrete record
   // checks that against its length word), so the position needs no asking.
-  if (auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec_)) e.bodyBytes = concrete->dataLength;
+  if (auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec_))
+    e.bodyBytes = concrete->dataLength;
   if (!rec_ && !PassOverUndecoded(e)) return false;
   offset_ = EntryEnd(e);
   ++s_.walked;

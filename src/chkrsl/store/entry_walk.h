@@ -18,8 +18,8 @@ class CHKRsl;
 namespace chkrsl {
 
 struct WalkedEntry {
-  int index = 0;          // 0-based position in the file
-  int64_t offset = 0;     // of the entry's header from the start of the file
+  int index = 0;       // 0-based position in the file
+  int64_t offset = 0;  // of the entry's header from the start of the file
   EntryHeader header;
   int64_t bodyBytes = 0;  // after the header (and a concrete entry's length word)
   // The decoded record, or null when the body did not decode; it is the
@@ -32,8 +32,8 @@ struct WalkedEntry {
 
 // What the walk of a file found apart from its entries.
 struct WalkSummary {
-  int declared = 0;      // the entry count the file states
-  int walked = 0;        // entries handed to the visitor
+  int declared = 0;  // the entry count the file states
+  int walked = 0;    // entries handed to the visitor
   int64_t fileBytes = 0;
   // Why the walk ended before the declared count ("" when it did not), and
   // the offset at which it ended.
