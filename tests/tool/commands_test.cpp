@@ -107,6 +107,7 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
       {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
        {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"}},
       {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
+      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"}},
       {"CHKTT", [](Bytes& b) { b.resize(6); }, {}},
   };
   for (const Case& c : cases) {
