@@ -22,6 +22,7 @@
 #include "chkrsl/records/concrete_list.h"
 #include "chkrsl/records/eff_area.h"
 #include "chkrsl/records/energy.h"
+#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/lszd.h"
 #include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"
@@ -31,6 +32,7 @@
 
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_scanner.h"
+#include "chkrsl/store/entry_walk.h"
 #include "chkrsl/store/messages.h"
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"

@@ -1,88 +1,188 @@
-// The tool's commands on the bundled example project.
+// The tool's commands run through its command line, on the bundled example
+// project and on damaged copies of it.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "commands.h"
-#include "concrete_commands.h"
+#include "cli.h"
+#include "field_output.h"
 #include "project_loader.h"
 #include "support/project_fixture.h"
 
 namespace {
 
-using chkrsl_cli::InfoKind;
+using chkrsl_test::Bytes;
 
-class ToolCommands : public chkrsl_test::ProjectTest {
+const std::string kExample = std::string(CHKRSL_EXAMPLE_DIR) + "/example";
+
+class ToolCli : public chkrsl_test::ProjectTest {
  protected:
-  void SetUp() override {
-    ProjectTest::SetUp();
-    ASSERT_TRUE(chkrsl_cli::OpenProjectPath(std::string(CHKRSL_EXAMPLE_DIR) + "/example"));
-    chkrsl_cli::AdoptStoredSections();
-  }
-  // Runs a command writing to a stream; expects `status` and gives the text.
-  template <class Command>
-  static std::string Run(Command command, int status = 0) {
-    std::ostringstream out;
-    EXPECT_EQ(command(out), status);
+  // Runs the tool; expects `status` and gives standard output and error.
+  std::string Run(std::vector<std::string> args, int status, std::string* errText = nullptr) {
+    std::ostringstream out, err;
+    EXPECT_EQ(chkrsl_cli::RunCli(args, out, err), status) << args.back() << "\n" << err.str();
+    if (errText) *errText = err.str();
     return out.str();
   }
+
+  // The example project copied into the temporary project "proj".
+  void CopyExample() {
+    for (const char* ext : {"CHKTT", "CHKWT", "CHKCW", "Edge", "CHKCM", "CHKGS", "CHKGS_N", "CHKST",
+                            "CHKST_N", "CHKAL", "CHKHB", "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT"}) {
+      WriteProjectFile(ext, chkrsl_test::ReadFileBytes(kExample + "." + ext));
+    }
+  }
+  std::string Copy() const { return folder + "/proj"; }
 };
 
-// Every kind of the example reads back as its class: the members written by
-// WriteCHKResult and the concrete members, walls and edges.
-TEST_F(ToolCommands, ListsEveryElementWallAndEdgeUnderItsClass) {
-  const std::string text = Run([](std::ostream& o) { return chkrsl_cli::ListResults(o); });
-  for (const char* row : {"      3     6  DataForSteel                 3", "energy nEn[3]=-1",
-                          "    101     2  DataForLightSteel            1",
-                          "    108     8  DataForHighBuild             1",
-                          "    114     2  DataForConcreteInside        3",
-                          "DataForConcreteRecBeam memberKind=1 n=5", "DataForConcreteRoundBeam",
-                          "DataForConcreteRoundCol", "DataForSpecialCol"}) {
-    EXPECT_NE(text.find(row), std::string::npos) << row << "\n" << text;
+TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
+  const std::string p = kExample;
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* out;  // fragment of standard output, or of standard error when status != 0
+  } cases[] = {
+      {{"-p", p, "list"}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
+      {{"-p", p, "list", "--json"}, 0, R"({"element":3,"kind":6,"readable":true,"class":)"},
+      {{"-p", p, "show", "108"}, 0, "  pEnergy.nEn[3] = -1\n"},
+      {{"-p", p, "show", "110"}, 0, "  member.section[4].plate[9].dPlate[10] = "},
+      {{"-p", p, "show", "11"}, 0, "  pRecBeam.listD[2].int1 = 179\n"},
+      {{"-p", p, "show", "2", "--json"}, 0, R"("pSec":{"dHead[0]":)"},
+      {{"-p", p, "show", "999"}, 1, "chkrsl: element 999 has no readable result"},
+      {{"-p", p, "wall", "23", "--json"}, 0, R"({"wall":23,"class":"DataForConcreteBase")"},
+      {{"-p", p, "edge", "3"}, 0, "edge 3  DataForWallEdge\n  edgeNo = 3\n"},
+      {{"-p", p, "walls", "--json"}, 0, R"({"edge":4,"bFlag[0]":194})"},
+      {{"-p", p, "info", "member", "16", "13"}, 0, "member 16\n  memberClass = 1\n  beamAtSec"},
+      {{"-p", p, "info", "wall", "21", "--json"}, 0, R"({"wall":21,"dRsl2Scaled":31.5,)"},
+      {{"-p", p, "info", "edge", "9"}, 1, "not every edge has a readable result"},
+      {{"-p", p, "verify"}, 0, "verify: 13 files, 33 entries, 0 problems\n"},
+      {{"-p", p, "summary", "--json"}, 0, R"({"file":"CHKST","entries":3,"readable":3})"},
+      {{"-p", p, "export", "--elements", "2-3,9", "--class", "DataForSteel"}, 0, "{\"element\":3"},
+      {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
+      {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
+      {{"-p", p, "show", "--help"}, 0, "Example: chkrsl -p examples/project/example show 3"},
+      {{"-p", "/no/such/project", "list"}, 2, "chkrsl: cannot open /no/such/project.CHKTT: "},
+      {{"diff", p, "/no/such/project"}, 2, "/no/such/project.CHKTT"},
+      {{"-p", p, "export", "--elements", "5-x"}, 64, "--elements takes numbers and ranges"},
+      {{"-p", p, "list", "--bogus"}, 64, "--bogus"},
+  };
+  for (const Case& c : cases) {
+    std::string err;
+    const std::string out = Run(c.args, c.status, &err);
+    const std::string& text = c.status == 0 ? out : err;
+    EXPECT_NE(text.find(c.out), std::string::npos) << c.args.back() << "\n" << text;
   }
-  const std::string walls = Run([](std::ostream& o) { return chkrsl_cli::ListWalls(o); });
-  EXPECT_NE(walls.find("wall      25"), std::string::npos) << walls;
-  EXPECT_NE(walls.find("edge       4  bFlag[0]=194"), std::string::npos) << walls;
-  EXPECT_TRUE(alerts.empty());
 }
 
-TEST_F(ToolCommands, ShowsWholeRecordsAndReportsMissingOnes) {
-  const std::pair<int, const char*> shown[] = {
-      {2, "== section sub-record =="},
-      {108, "== energy-dissipation record =="},
-      {110, "  section[4].plate[9].dPlate[8..10] ="},
-      {112, "  nIn[0..2] ="},
-      {11, "  listD.int1[0..2] ="},
+TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
+  const auto swapFirstTwoSteelEntries = [](Bytes& b) {
+    // Elements 1 (743 bytes from offset 4) and 4 (945 bytes, with its energy record).
+    Bytes swapped(b.begin(), b.begin() + 4);
+    swapped.insert(swapped.end(), b.begin() + 747, b.begin() + 1692);
+    swapped.insert(swapped.end(), b.begin() + 4, b.begin() + 747);
+    swapped.insert(swapped.end(), b.begin() + 1692, b.end());
+    b = swapped;
   };
-  for (const auto& [ele, line] : shown) {
-    const std::string text = Run([ele = ele](std::ostream& o) { return chkrsl_cli::ShowElement(ele, o); });
-    EXPECT_NE(text.find(line), std::string::npos) << ele << " " << line;
+  struct Case {
+    const char* ext;
+    std::function<void(Bytes&)> damage;  // null: the file is removed
+    std::vector<const char*> lines;
+  } cases[] = {
+      {"CHKST", [](Bytes& b) { b.resize(b.size() - 100); },
+       {"proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file",
+        "proj.CHKTT: offset 36: element 5: no entry in any result file (structure kind 6)\n",
+        "verify: 13 files, 32 entries, 2 problems\n"}},
+      {"CHKHB", [](Bytes& b) { b[8] ^= 0x40; },
+       {"proj.CHKHB: offset 4: element 107: unknown type code 72\n"}},
+      {"CHKST", swapFirstTwoSteelEntries,
+       {"proj.CHKST: offset 949: element 1: element number out of order (after 4)\n",
+        "verify: 13 files, 33 entries, 1 problem\n"}},
+      {"CHKCT", nullptr,
+       {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, wh"}},
+      {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
+       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"}},
+      {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
+      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"}},
+      {"CHKTT", [](Bytes& b) { b.resize(6); }, {}},
+  };
+  for (const Case& c : cases) {
+    CopyExample();
+    Bytes bytes = ReadProjectFile(c.ext);
+    if (c.damage) {
+      c.damage(bytes);
+      WriteProjectFile(c.ext, bytes);
+    } else {
+      std::remove(PathOf(c.ext).c_str());
+    }
+    const bool usable = !c.lines.empty();
+    const std::string out = Run({"-p", Copy(), "verify"}, usable ? 1 : 2);
+    for (const char* line : c.lines) EXPECT_NE(out.find(line), std::string::npos) << out;
+    Run({"-p", Copy(), "verify", "--json"}, usable ? 1 : 2);
   }
-  const std::string wall = Run([](std::ostream& o) { return chkrsl_cli::ShowWall(23, o); });
-  EXPECT_NE(wall.find("== shear wall =="), std::string::npos) << wall;
-  const std::string edge = Run([](std::ostream& o) { return chkrsl_cli::ShowEdge(3, o); });
-  EXPECT_NE(edge.find("  edgeNo = 3"), std::string::npos) << edge;
-  EXPECT_TRUE(alerts.empty());
-
-  Run([](std::ostream& o) { return chkrsl_cli::ShowElement(999, o); }, 1);
-  Run([](std::ostream& o) { return chkrsl_cli::ShowWall(22, o); }, 1);
-  EXPECT_EQ(alerts, (std::vector<std::string>{"单元未验算!", "墙体未验算!"}));
 }
 
-TEST_F(ToolCommands, PrintsTheDisplayInfo) {
-  auto info = [](InfoKind kind, std::vector<int> numbers, int status = 0) {
-    return Run([&](std::ostream& o) { return chkrsl_cli::PrintDisplayInfo(kind, numbers, o); }, status);
-  };
-  const std::string members = info(InfoKind::kMember, {16, 13});
-  EXPECT_NE(members.find("== member 16 ==\n  memberClass = 1\n"
-                         "  beamAtSections[0..2] = 0 0 0\n"), std::string::npos) << members;
-  const std::string wall = info(InfoKind::kWall, {21});
-  EXPECT_NE(wall.find("  dRsl2Scaled = 31.5\n"), std::string::npos) << wall;  // 1.5e6 * 21 * 1e-6
-  const std::string edge = info(InfoKind::kEdge, {2});
-  EXPECT_NE(edge.find("  dRsl4Scaled = 1.5\n"), std::string::npos) << edge;  // 250 * (4 + 2) * 0.001
-  info(InfoKind::kEdge, {9}, 1);
-  EXPECT_EQ(alerts, std::vector<std::string>{"边缘构件未验算!"});
+// Every field of the JSON object under its full name, as the text view names it.
+void Flatten(const nlohmann::ordered_json& object, const std::string& prefix,
+             std::vector<std::pair<std::string, nlohmann::ordered_json>>& out) {
+  for (const auto& [key, value] : object.items()) {
+    if (value.is_object()) {
+      Flatten(value, prefix + key + ".", out);
+    } else {
+      out.emplace_back(prefix + key, value);
+    }
+  }
+}
+
+TEST_F(ToolCli, ExportReadsBackAsTheRecords) {
+  ASSERT_TRUE(chkrsl_cli::OpenProjectPath(kExample));
+  chkrsl_cli::AdoptStoredSections();
+  std::istringstream lines(Run({"-p", kExample, "export"}, 0));
+  std::string line;
+  int records = 0;
+  while (std::getline(lines, line)) {
+    const nlohmann::ordered_json j = nlohmann::ordered_json::parse(line);
+    CHKRsl* rec = nullptr;
+    int kind = 0;
+    ASSERT_EQ(GetOneEleRsl(rec, kind, j.at("element").get<int>()), 1) << line;
+    EXPECT_EQ(j.at("kind").get<int>(), kind);
+    chkrsl_cli::FieldList expected;
+    chkrsl::VisitFields(*rec, expected);
+    delete rec;
+    std::vector<std::pair<std::string, nlohmann::ordered_json>> got;
+    Flatten(j.at("fields"), "", got);
+    ASSERT_EQ(got.size(), expected.values.size()) << line;
+    for (size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].first, expected.values[i].name);
+      EXPECT_EQ(got[i].second.get<double>(), expected.values[i].AsDouble()) << got[i].first;
+    }
+    ++records;
+  }
+  EXPECT_EQ(records, 26);
+  const std::string csv = Run({"-p", kExample, "export", "--format", "csv", "--excel"}, 0);
+  EXPECT_EQ(csv.rfind("\xEF\xBB\xBFrecord,number,kind,class,file,eleNo,typeCode,secType,", 0), 0u);
+}
+
+TEST_F(ToolCli, DiffNamesTheElementAndFieldThatChanged) {
+  CopyExample();
+  Bytes steel = ReadProjectFile("CHKST");
+  chkrsl_test::Bytes changed;
+  chkrsl_test::PutF64(changed, 2.5);
+  std::copy(changed.begin(), changed.end(), steel.begin() + 4 + 40);  // element 1, dBase[0]
+  WriteProjectFile("CHKST", steel);
+  const std::string out = Run({"diff", kExample, Copy()}, 1);
+  EXPECT_NE(out.find("kind 6:\n  element 1: value dBase[0]: 1 -> 2.5\ndiff: 1 element differs\n"),
+            std::string::npos) << out;
+  Run({"diff", kExample, Copy(), "--tolerance", "0.7"}, 0);
+
+  steel.resize(900);  // the new side cut short
+  WriteProjectFile("CHKST", steel);
+  const std::string cut = Run({"diff", kExample, Copy(), "--json"}, 1);
+  EXPECT_NE(cut.find(R"("change":"damaged","file":"CHKST","old":"new")"), std::string::npos) << cut;
 }
 
 }  // namespace

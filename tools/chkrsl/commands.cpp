@@ -1,69 +1,82 @@
 #include "commands.h"
 
 #include <cstdio>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "chkrsl/chkrsl.h"
-#include "record_format.h"
+#include "field_output.h"
+#include "project_loader.h"
+#include "record_walk.h"
 
 namespace chkrsl_cli {
 namespace {
 
-void PrintListHeader(std::ostream& out) {
-  out << "element  kind  class                      cat  status  values\n";
-}
-
-void PrintListRow(std::ostream& out, int eleNo, int kind, const CHKRsl* rec) {
-  char head[64];
-  std::snprintf(head, sizeof head, "%7d  %4d  ", eleNo, kind);
-  out << head;
-  if (!rec) {
-    out << "(no readable result)\n";
+// One row of `list`: rec is null for an element without a readable result.
+void ListRow(const Output& o, JsonWriter& json, int eleNo, int kind, const CHKRsl* rec,
+             const std::string& file) {
+  if (o.json) {
+    json.BeginObject().Key("element").Int(eleNo).Key("kind").Int(kind);
+    json.Key("readable").Bool(rec != nullptr);
+    if (rec) {
+      json.Key("class").String(chkrsl::RecordClassName(*rec)).Key("file").String(file);
+      json.Key("secType").Int(rec->secType).Key("category").Int(JudgeSecCate(rec->secType));
+      json.Key("checkStatus").Int(rec->checkStatus);
+    }
+    json.EndObject();
     return;
   }
-  char row[96];
-  std::snprintf(row, sizeof row, "%-25s  %3d  %6d  ", RecordClassName(*rec).c_str(),
-                JudgeSecCate(rec->secType), rec->checkStatus);
-  out << row << SummaryValues(*rec) << "\n";
+  char row[128];
+  if (rec) {
+    std::snprintf(row, sizeof row, "%7d  %4d  %-25s  %3d  %6d  %s\n", eleNo, kind,
+                  chkrsl::RecordClassName(*rec), JudgeSecCate(rec->secType), rec->checkStatus,
+                  file.c_str());
+  } else {
+    std::snprintf(row, sizeof row, "%7d  %4d  (no readable result)\n", eleNo, kind);
+  }
+  o.out << row;
 }
 
 }  // namespace
 
-int ListResults(std::ostream& out) {
-  CArray<int, int> elements, kinds;
-  if (!chkrsl::ReadElementTable(elements, kinds)) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 1;
+int ListResults(const Output& o) {
+  ElementTable table;
+  if (!LoadElementTable(table, o.err)) return kExitUnusable;
+  JsonWriter json(o.out);
+  if (o.json) {
+    json.BeginObject().Key("elements").BeginArray();
+  } else {
+    o.out << "element  kind  class                      cat  status  file\n";
   }
-  PrintListHeader(out);
-  CTypedPtrArray<CPtrArray, CHKRsl*> recs;
-  if (GetAllEleRsl(recs) && recs.GetSize() == elements.GetSize()) {
-    for (INT_PTR i = 0; i < recs.GetSize(); ++i) PrintListRow(out, elements[i], kinds[i], recs[i]);
-    chkrsl::DeleteAllRecords(recs);
-    return 0;
+  std::set<int> seen;
+  ForEachEntry(ElementFileExts(), [&](const std::string& ext, const chkrsl::WalkedEntry& e) {
+    auto kind = table.kindOf.find(e.header.eleNo);
+    if (!e.rec || kind == table.kindOf.end() || !seen.insert(e.header.eleNo).second) return;
+    ListRow(o, json, e.header.eleNo, kind->second, e.rec, ext);
+  });
+  int status = kExitOk;
+  for (size_t i = 0; i < table.elements.size(); ++i) {
+    if (seen.count(table.elements[i])) continue;
+    ListRow(o, json, table.elements[i], table.kinds[i], nullptr, "");
+    status = kExitNo;
   }
-  chkrsl::DeleteAllRecords(recs);
-  // The bulk load stops at the first unreadable element; read one by one
-  // so that the readable ones are still shown.
-  int status = 0;
-  for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
-    CHKRsl* rec = nullptr;
-    int kind = kinds[i];
-    if (!GetOneEleRsl_Code(rec, kind, elements[i])) status = 1;
-    PrintListRow(out, elements[i], kinds[i], rec);
-    delete rec;
-  }
+  if (o.json) json.EndArray().EndObject().EndLine();
+  if (status != kExitOk)
+    o.err << "chkrsl: some elements have no readable result; 'chkrsl verify' says why\n";
   return status;
 }
 
-int ShowElement(int eleNo, std::ostream& out) {
-  CHKRsl* rec = nullptr;
+int ShowElement(int eleNo, const Output& o) {
+  CHKRsl* got = nullptr;
   int kind = 0;
-  if (!GetOneEleRsl(rec, kind, eleNo)) return 1;
-  out << "structure kind " << kind << "\n";
-  DescribeRecord(*rec, out);
-  delete rec;
-  return 0;
+  if (!GetOneEleRsl(got, kind, eleNo)) {
+    o.err << "chkrsl: element " << eleNo << " has no readable result\n";
+    return kExitNo;
+  }
+  std::unique_ptr<CHKRsl> rec(got);
+  PrintRecord(o.out, o.json, "element", eleNo, kind, *rec);
+  return kExitOk;
 }
 
 }  // namespace chkrsl_cli

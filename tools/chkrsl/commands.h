@@ -1,17 +1,23 @@
-// The tool's commands, writing their output to a stream; messages the
-// library shows go to the alert handler (standard error by default).
+// The tool's element commands, writing their output to a stream (text, or
+// JSON with `json`); problems go to `err`. Each returns the exit code.
 #pragma once
 
 #include <ostream>
 
 namespace chkrsl_cli {
 
-// Lists every element of "CHKTT": element, structure kind, record class,
-// section category, check status and a few stored values. Returns the
-// process exit code.
-int ListResults(std::ostream& out);
+struct Output {
+  std::ostream& out;
+  std::ostream& err;
+  bool json = false;
+};
 
-// Shows the whole record of one element.
-int ShowElement(int eleNo, std::ostream& out);
+// Every element with a result, one row each (in the order of the result
+// files), then the elements of "CHKTT" that have none. Exit 1 when one has
+// no readable result.
+int ListResults(const Output& o);
+
+// The whole record of one element, every field under its name.
+int ShowElement(int eleNo, const Output& o);
 
 }  // namespace chkrsl_cli

@@ -1,23 +1,24 @@
 // The tool's commands for walls, wall edges and the display info of
-// concrete members, walls and edges.
+// concrete members, walls and edges. Each returns the exit code.
 #pragma once
 
-#include <ostream>
 #include <vector>
+
+#include "commands.h"
 
 namespace chkrsl_cli {
 
-// Lists every wall of "CHKWT" and every wall edge. Returns the exit code.
-int ListWalls(std::ostream& out);
+// Every wall of "CHKWT" and every wall edge, one row each.
+int ListWalls(const Output& o);
 
-// Shows the whole record of one wall element or one edge.
-int ShowWall(int eleNo, std::ostream& out);
-int ShowEdge(int edgeNo, std::ostream& out);
+// The whole record of one wall element or one edge.
+int ShowWall(int eleNo, const Output& o);
+int ShowEdge(int edgeNo, const Output& o);
 
 // What the display info command describes.
 enum class InfoKind { kMember, kWall, kEdge };
 
-// Prints the display structures the host would receive for the numbers.
-int PrintDisplayInfo(InfoKind kind, const std::vector<int>& numbers, std::ostream& out);
+// The display structures the host would receive for the numbers.
+int PrintDisplayInfo(InfoKind kind, const std::vector<int>& numbers, const Output& o);
 
 }  // namespace chkrsl_cli

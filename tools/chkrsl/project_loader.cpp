@@ -1,6 +1,8 @@
 #include "project_loader.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "chkrsl/chkrsl.h"
 
@@ -17,8 +19,8 @@ bool OpenProjectPath(const std::string& projectPath) {
 
 namespace {
 
-void AdoptFrom(const char* ext) {
-  std::FILE* f = chkrsl::OpenProjectFile(ext);
+void AdoptFrom(const std::string& ext) {
+  std::FILE* f = chkrsl::OpenProjectFile(ext.c_str());
   if (!f) return;
   MyPerDocData* doc = GetQMpDoc();
   chkrsl::WalkEntryHeaders(f, [doc](const chkrsl::EntryHeader& h) {
@@ -32,10 +34,47 @@ void AdoptFrom(const char* ext) {
 }  // namespace
 
 void AdoptStoredSections() {
-  for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i) {
-    AdoptFrom(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
+  for (const std::string& ext : ResultFileExts()) AdoptFrom(ext);
+}
+
+std::string ProjectFile(const std::string& ext) {
+  return chkrsl::host::ProjectFilePath(ext.c_str());
+}
+
+bool CheckReadable(const std::string& path, std::ostream& err) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f) {
+    std::fclose(f);
+    return true;
   }
-  AdoptFrom("CHKCW");
+  err << "chkrsl: cannot open " << path << ": " << std::strerror(errno) << "\n";
+  return false;
+}
+
+const std::vector<std::string>& ResultFileExts() {
+  static const std::vector<std::string> exts = [] {
+    std::vector<std::string> v;
+    for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
+      v.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
+    v.push_back("CHKCW");
+    return v;
+  }();
+  return exts;
+}
+
+bool LoadElementTable(ElementTable& table, std::ostream& err) {
+  CArray<int, int> elements, kinds;
+  if (!chkrsl::ReadElementTable(elements, kinds)) {
+    err << "chkrsl: " << ProjectFile("CHKTT")
+        << ": not a readable element table (count or pairs cut short)\n";
+    return false;
+  }
+  for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
+    table.elements.push_back(elements[i]);
+    table.kinds.push_back(kinds[i]);
+    table.kindOf.emplace(elements[i], kinds[i]);
+  }
+  return true;
 }
 
 }  // namespace chkrsl_cli

@@ -13,6 +13,18 @@ static_assert(sizeof(int) == 4, "record fields are 32-bit ints");
 namespace chkrsl {
 namespace io {
 
+// The name a layout gives a field: base[i][j].part, each part optional
+// (an index of -1 is absent). The byte writer and reader ignore it; the
+// naming visitor reports it.
+struct FieldName {
+  constexpr FieldName(const char* b, int first = -1, int second = -1, const char* p = nullptr)
+      : base(b), i(first), j(second), part(p) {}
+  const char* base;
+  int i;
+  int j;
+  const char* part;
+};
+
 constexpr size_t kInt32Bytes = 4;
 constexpr size_t kDoubleBytes = 8;
 constexpr size_t kFlagBytes = 1;
@@ -94,6 +106,21 @@ class ByteWriter {
   ByteWriter& Fields(const double* v, size_t n) { return F64s(v, n); }
   ByteWriter& Fields(const uint8_t* v, size_t n) { return U8s(v, n); }
 
+  // Named forms for the layouts; the names cost nothing here.
+  template <class T>
+  ByteWriter& Field(const FieldName&, const T& v) {
+    return Field(v);
+  }
+  // Elements first .. first+n-1 of array `a`, named name[first], ...
+  template <class T, size_t N>
+  ByteWriter& Fields(const char*, const T (&a)[N], size_t first, size_t n) {
+    static_assert(N > 0, "array field");
+    return Fields(a + first, n);
+  }
+  // Brackets a nested sub-record or item; nothing to write.
+  ByteWriter& Enter(const FieldName&) { return *this; }
+  ByteWriter& Leave() { return *this; }
+
   size_t size() const { return bytes_.size(); }
   const uint8_t* data() const { return bytes_.data(); }
   const std::vector<uint8_t>& bytes() const { return bytes_; }
@@ -149,6 +176,17 @@ class ByteReader {
   ByteReader& Fields(int32_t* v, size_t n) { return I32s(v, n); }
   ByteReader& Fields(double* v, size_t n) { return F64s(v, n); }
   ByteReader& Fields(uint8_t* v, size_t n) { return U8s(v, n); }
+
+  template <class T>
+  ByteReader& Field(const FieldName&, T& v) {
+    return Field(v);
+  }
+  template <class T, size_t N>
+  ByteReader& Fields(const char*, T (&a)[N], size_t first, size_t n) {
+    return Fields(a + first, n);
+  }
+  ByteReader& Enter(const FieldName&) { return *this; }
+  ByteReader& Leave() { return *this; }
 
   bool ok() const { return ok_; }
   size_t remaining() const { return left_; }

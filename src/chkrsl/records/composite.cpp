@@ -1,5 +1,6 @@
 #include "chkrsl/records/composite.h"
 
+#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/own_block.h"
 
 using chkrsl::ReadOwnBlock;
@@ -9,10 +10,9 @@ using chkrsl::WriteOwnBlock;
 
 template <class IO>
 void DataForConcreteComposite::LayoutOwn(IO& io) {
-  io.Field(dComp[0]).Field(dComp[1]).Fields(dComp + 2, 2).Fields(nComp + 0, 2).Field(dComp[4]);
-  io.Fields(nComp + 2, 3).Fields(dComp + 5, 2).Field(dComp[7]);
-  io.Field(dComp[8]).Fields(nComp + 5, 2).Field(dComp[9]).Fields(nComp + 7, 2).Field(nComp[9]);
-  io.Field(dComp[10]).Fields(dComp + 11, 4).Field(dComp[15]).Fields(dComp + 16, 6);
+  io.Fields("dComp", dComp, 0, 4).Fields("nComp", nComp, 0, 2).Fields("dComp", dComp, 4, 1);
+  io.Fields("nComp", nComp, 2, 3).Fields("dComp", dComp, 5, 4).Fields("nComp", nComp, 5, 2);
+  io.Fields("dComp", dComp, 9, 1).Fields("nComp", nComp, 7, 3).Fields("dComp", dComp, 10, 12);
 }
 
 void DataForConcreteComposite::WriteToCHK(std::FILE* f) {
@@ -34,9 +34,9 @@ DataForConcreteInside::DataForConcreteInside() { nIn[0] = -1; }
 
 template <class IO>
 void DataForConcreteInside::LayoutOwn(IO& io) {
-  io.Fields(dIn + 0, 4);
+  io.Fields("dIn", dIn, 0, 4);
   if (secType != kTailSecType) return;
-  io.Fields(dIn + 4, 18).Fields(nIn, 3).Fields(dIn + 22, 3);
+  io.Fields("dIn", dIn, 4, 18).Fields("nIn", nIn, 0, 3).Fields("dIn", dIn, 22, 3);
 }
 
 size_t DataForConcreteInside::OwnBytes(int secType) {
@@ -55,3 +55,6 @@ bool DataForConcreteInside::ReadRsl(std::FILE* f) {
 int64_t DataForConcreteInside::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(OwnBytes(secType));
 }
+
+template void DataForConcreteComposite::LayoutOwn(chkrsl::FieldNamer&);
+template void DataForConcreteInside::LayoutOwn(chkrsl::FieldNamer&);

@@ -4,6 +4,8 @@
 
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/records/concrete_beam.h"
+#include "chkrsl/records/field_visitor.h"
+#include "chkrsl/records/list_layout.h"
 #include "chkrsl/records/wall.h"
 
 using chkrsl::IntOrder;
@@ -136,8 +138,9 @@ void DataForConcreteBase::clear() {
 
 template <class IO>
 void DataForConcreteBase::LayoutFixed(IO& io) {
-  io.Fields(hdrInt, 3).Field(memberKind).Field(checkStatus).Field(baseFlag);
-  io.Fields(baseInt, 7).Fields(baseDbl, 4);
+  io.Fields("hdrInt", hdrInt, 0, 3).Field("memberKind", memberKind);
+  io.Field("checkStatus", checkStatus).Field("baseFlag", baseFlag);
+  io.Fields("baseInt", baseInt, 0, 7).Fields("baseDbl", baseDbl, 0, 4);
 }
 
 void DataForConcreteBase::WriteSubRecord(ByteWriter& w) {
@@ -231,16 +234,20 @@ void DataForConcreteRecCol::CopyData(const DataForConcreteRecCol* src) {
 
 template <class IO>
 void DataForConcreteRecCol::LayoutFixed(IO& io) {
-  io.Fields(bFlag, 9).Fields(dRsl, 54).Fields(nRsl, 26).Fields(dRsl + 54, 3);
-  io.Fields(nRsl + 26, 2).Fields(dRsl + 57, 5).Fields(dRsl + 62, 10).Fields(nRsl + 28, 4);
-  io.Field(bFlag[9]).Fields(dRsl + 72, 3).Fields(nRsl + 32, 2);
+  io.Fields("bFlag", bFlag, 0, 9).Fields("dRsl", dRsl, 0, 54).Fields("nRsl", nRsl, 0, 26);
+  io.Fields("dRsl", dRsl, 54, 3).Fields("nRsl", nRsl, 26, 2).Fields("dRsl", dRsl, 57, 15);
+  io.Fields("nRsl", nRsl, 28, 4).Fields("bFlag", bFlag, 9, 1).Fields("dRsl", dRsl, 72, 3);
+  io.Fields("nRsl", nRsl, 32, 2);
 }
 
-void DataForConcreteRecCol::WriteTo(ByteWriter& w) {
-  LayoutFixed(w);
-  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kSecondFirst);
-  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kSecondFirst);
+template <class IO>
+void DataForConcreteRecCol::Layout(IO& io) {
+  LayoutFixed(io);
+  chkrsl::LayoutCountedList(io, "countA", countA, "listA", listA, IntOrder::kSecondFirst);
+  chkrsl::LayoutCountedList(io, "countB", countB, "listB", listB, IntOrder::kSecondFirst);
 }
+
+void DataForConcreteRecCol::WriteTo(ByteWriter& w) { Layout(w); }
 
 void DataForConcreteRecCol::WriteToCHK(std::FILE* f) {
   ByteWriter w(kEmptyPayloadBytes);
@@ -279,20 +286,26 @@ void DataForConcreteRoundCol::CopyData(const DataForConcreteRoundCol* src) {
 
 template <class IO>
 void DataForConcreteRoundCol::LayoutHead(IO& io) {
-  io.Fields(bFlag, 5).Fields(dRsl, 23).Fields(nRsl, 12).Fields(dRsl + 23, 3);
-  io.Fields(nRsl + 12, 2).Fields(dRsl + 23, 3).Fields(dRsl + 26, 3);
+  // The first copy of dRsl[23..25] is named apart so that names stay
+  // unique; reading keeps the second.
+  io.Fields("bFlag", bFlag, 0, 5).Fields("dRsl", dRsl, 0, 23).Fields("nRsl", nRsl, 0, 12);
+  io.Fields("dRslFirstCopy", dRsl, 23, 3).Fields("nRsl", nRsl, 12, 2);
+  io.Fields("dRsl", dRsl, 23, 6);
 }
 
 template <class IO>
 void DataForConcreteRoundCol::LayoutTail(IO& io) {
-  io.Field(bFlag[5]).Fields(dRsl + 29, 3).Fields(nRsl + 14, 2);
+  io.Fields("bFlag", bFlag, 5, 1).Fields("dRsl", dRsl, 29, 3).Fields("nRsl", nRsl, 14, 2);
 }
 
-void DataForConcreteRoundCol::WriteTo(ByteWriter& w) {
-  LayoutHead(w);
-  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kAsDeclared);
-  LayoutTail(w);
+template <class IO>
+void DataForConcreteRoundCol::Layout(IO& io) {
+  LayoutHead(io);
+  chkrsl::LayoutCountedList(io, "countA", countA, "listA", listA, IntOrder::kAsDeclared);
+  LayoutTail(io);
 }
+
+void DataForConcreteRoundCol::WriteTo(ByteWriter& w) { Layout(w); }
 
 void DataForConcreteRoundCol::WriteToCHK(std::FILE* f) {
   ByteWriter w(kEmptyPayloadBytes);
@@ -310,3 +323,7 @@ bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
   LayoutTail(t);
   return t.ok();
 }
+
+template void DataForConcreteBase::LayoutFixed(chkrsl::FieldNamer&);
+template void DataForConcreteRecCol::Layout(chkrsl::FieldNamer&);
+template void DataForConcreteRoundCol::Layout(chkrsl::FieldNamer&);

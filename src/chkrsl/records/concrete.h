@@ -79,9 +79,11 @@ class CHKRSL_API DataForConcreteBase : public CHKRsl {
   DataForConcreteWall* pWall = nullptr;
   DataForSpecialCol* pSpecialCol = nullptr;
 
- private:
+  // From hdrInt to baseDbl, in file order.
   template <class IO>
   void LayoutFixed(IO& io);
+
+ private:
   void CopyContents(const DataForConcreteBase& src);
   void ReleaseSubRecords();
   void WriteSubRecord(chkrsl::io::ByteWriter& w);
@@ -115,7 +117,9 @@ class CHKRSL_API DataForConcreteRecCol {
   int countA = 0;
   int countB = 0;
 
- private:
+  // The payload, for writing and naming; LayoutFixed also reads.
+  template <class IO>
+  void Layout(IO& io);
   template <class IO>
   void LayoutFixed(IO& io);
 };
@@ -147,7 +151,9 @@ class CHKRSL_API DataForConcreteRoundCol {
   chkrsl::ListD4I2 listA;
   int countA = 0;
 
- private:
+  // The payload, for writing and naming; head and tail also read.
+  template <class IO>
+  void Layout(IO& io);
   template <class IO>
   void LayoutHead(IO& io);
   template <class IO>

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
+#include "chkrsl/records/list_layout.h"
 
 using chkrsl::DblColumn;
 using chkrsl::IntColumn;
@@ -42,17 +44,6 @@ void CopyColumns(CArray<T, T> (&dst)[N], const CArray<T, T> (&src)[N], INT_PTR n
 }
 
 template <class T>
-void WriteRun(ByteWriter& w, const SectionRun<T>& run, INT_PTR i) {
-  for (int k = 0; k < run.count; ++k) {
-    if constexpr (std::is_same_v<T, double>) {
-      w.F64(ValueAt(run.first[k], i));
-    } else {
-      w.I32(ValueAt(run.first[k], i));
-    }
-  }
-}
-
-template <class T>
 void ReadRun(ByteReader& r, const SectionRun<T>& run, INT_PTR i) {
   for (int k = 0; k < run.count; ++k) {
     if constexpr (std::is_same_v<T, double>) {
@@ -71,14 +62,6 @@ struct SectionBlock {
   SectionRun<double> tail;
   int64_t SectionBytes() const {
     return (head.count + tail.count) * 8 + ints.count * 4;
-  }
-
-  void Write(ByteWriter& w, int sections) const {
-    for (INT_PTR i = 0; i < sections; ++i) {
-      WriteRun(w, head, i);
-      WriteRun(w, ints, i);
-      WriteRun(w, tail, i);
-    }
   }
 
   // The columns are sized to `sections` already.
@@ -141,21 +124,26 @@ void DataForConcreteRecBeam::CopyData(const DataForConcreteRecBeam* src) {
 
 template <class IO>
 void DataForConcreteRecBeam::LayoutMiddle(IO& io) {
-  io.Fields(dRsl, 4).Fields(nRsl, 2).Field(countA);
+  io.Fields("dRsl", dRsl, 0, 4).Fields("nRsl", nRsl, 0, 2).Field("countA", countA);
 }
 
-void DataForConcreteRecBeam::WriteTo(ByteWriter& w) {
-  const SectionBlock sections{{secDbl, 4}, {secInt, 6}, {secDbl + 4, 6}};
-  w.U8s(bFlag, 7);
-  sections.Write(w, chkrsl::ItemsToWrite(secCount));
-  w.F64s(dRsl, 4).I32s(nRsl, 2).I32(chkrsl::ItemsToWrite(countA));
-  if (countA > 0) w.F64(dRsl[4]);
-  chkrsl::WriteListItems(w, listA, countA, IntOrder::kAsDeclared);
-  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kSecondFirst);
-  chkrsl::WriteCountedList(w, listC, countC, IntOrder::kSecondFirst);
-  chkrsl::WriteCountedList(w, listD, countD, IntOrder::kSecondFirst);
-  chkrsl::WriteCountedList(w, listE, countE, IntOrder::kSecondFirst);
+template <class IO>
+void DataForConcreteRecBeam::Layout(IO& io, int sections) {
+  io.Fields("bFlag", bFlag, 0, 7);
+  chkrsl::LayoutSections(io, sections, {"secDbl", secDbl, 0, 4}, {"secInt", secInt, 0, 6},
+                         {"secDbl", secDbl, 4, 6});
+  const int32_t itemsA = chkrsl::ItemsToWrite(countA);
+  io.Fields("dRsl", dRsl, 0, 4).Fields("nRsl", nRsl, 0, 2).Field("countA", itemsA);
+  // dRsl[4] is stored only beside a list A that has items.
+  if (countA > 0) io.Fields("dRsl", dRsl, 4, 1);
+  chkrsl::LayoutListItems(io, "listA", listA, countA, IntOrder::kAsDeclared);
+  chkrsl::LayoutCountedList(io, "countB", countB, "listB", listB, IntOrder::kSecondFirst);
+  chkrsl::LayoutCountedList(io, "countC", countC, "listC", listC, IntOrder::kSecondFirst);
+  chkrsl::LayoutCountedList(io, "countD", countD, "listD", listD, IntOrder::kSecondFirst);
+  chkrsl::LayoutCountedList(io, "countE", countE, "listE", listE, IntOrder::kSecondFirst);
 }
+
+void DataForConcreteRecBeam::WriteTo(ByteWriter& w) { Layout(w, chkrsl::ItemsToWrite(secCount)); }
 
 void DataForConcreteRecBeam::WriteToCHK(std::FILE* f) {
   ByteWriter w(kEmptyPayloadBytes);
@@ -222,13 +210,16 @@ void DataForConcreteRoundBeam::CopyData(const DataForConcreteRoundBeam* src) {
   chkrsl::CopyList(listB, src->listB, countB);
 }
 
-void DataForConcreteRoundBeam::WriteTo(ByteWriter& w) {
-  const SectionBlock sections{{secDbl, 4}, {secInt, 4}, {secDbl + 4, 4}};
-  w.U8s(bFlag, 5);
-  sections.Write(w, chkrsl::ItemsToWrite(secCount));
-  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kAsDeclared);
-  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kAsDeclared);
+template <class IO>
+void DataForConcreteRoundBeam::Layout(IO& io, int sections) {
+  io.Fields("bFlag", bFlag, 0, 5);
+  chkrsl::LayoutSections(io, sections, {"secDbl", secDbl, 0, 4}, {"secInt", secInt, 0, 4},
+                         {"secDbl", secDbl, 4, 4});
+  chkrsl::LayoutCountedList(io, "countA", countA, "listA", listA, IntOrder::kAsDeclared);
+  chkrsl::LayoutCountedList(io, "countB", countB, "listB", listB, IntOrder::kAsDeclared);
 }
+
+void DataForConcreteRoundBeam::WriteTo(ByteWriter& w) { Layout(w, chkrsl::ItemsToWrite(secCount)); }
 
 void DataForConcreteRoundBeam::WriteToCHK(std::FILE* f) {
   ByteWriter w(kEmptyPayloadBytes);
@@ -247,3 +238,6 @@ bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) {
          chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared) &&
          chkrsl::ReadCountedList(f, listB, countB, IntOrder::kAsDeclared);
 }
+
+template void DataForConcreteRecBeam::Layout(chkrsl::FieldNamer&, int);
+template void DataForConcreteRoundBeam::Layout(chkrsl::FieldNamer&, int);

@@ -50,6 +50,10 @@ class CHKRSL_API DataForConcreteRecBeam {
   chkrsl::ListD1I2 listD;
   chkrsl::ListD1I2 listE;
 
+  // The payload with `sections` sections, for writing and naming.
+  template <class IO>
+  void Layout(IO& io, int sections);
+
  private:
   template <class IO>
   void LayoutMiddle(IO& io);
@@ -84,6 +88,9 @@ class CHKRSL_API DataForConcreteRoundBeam {
   int countA = 0, countB = 0;
   chkrsl::ListD4I2 listA;
   chkrsl::ListD1I2 listB;
+
+  template <class IO>
+  void Layout(IO& io, int sections);
 
  private:
   void SizeSections(INT_PTR n);

@@ -123,27 +123,6 @@ void CopyList(List& dst, const List& src, int count) {
     for (INT_PTR i = 0; i < n; ++i) (*to.second[k])[i] = ValueAt(*from.second[k], i);
 }
 
-template <class List>
-void WriteListItems(io::ByteWriter& w, const List& list, int count, IntOrder order) {
-  auto cols = List::Columns(list);
-  const auto& ints = cols.second;
-  for (INT_PTR i = 0; i < ItemsToWrite(count); ++i) {
-    for (const DblColumn* c : cols.first) w.F64(ValueAt(*c, i));
-    if (order == IntOrder::kSecondFirst && ints.size() == 2) {
-      w.I32(ValueAt(*ints[1], i)).I32(ValueAt(*ints[0], i));
-    } else {
-      for (const IntColumn* c : ints) w.I32(ValueAt(*c, i));
-    }
-  }
-}
-
-// Writes the count and then the items.
-template <class List>
-void WriteCountedList(io::ByteWriter& w, const List& list, int count, IntOrder order) {
-  w.I32(ItemsToWrite(count));
-  WriteListItems(w, list, count, order);
-}
-
 // Reads `count` items whose count has just been read. A count that is
 // negative or larger than the rest of the file can hold is refused before
 // anything is sized: false, the list and `count` left as they were.

@@ -4,6 +4,7 @@
 
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/io/output_file.h"
+#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/store/messages.h"
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr const char kEffAreaFile[] = "EFFAL";
-
-void EncodeItem(chkrsl::io::ByteWriter& w, const EffAreaItem* item) {
-  static const EffAreaItem kZero;
-  w.F64s((item ? item : &kZero)->val, 5);
-}
 
 // Reads `count` items of list `list` after checking that the file holds them.
 bool ReadItems(std::FILE* f, int32_t count, CPtrArray& list) {
@@ -81,14 +77,25 @@ void DataForEffArea::WriteEffArea(std::FILE* f) {
   for (int k = 0; k < kLists; ++k) items += WrittenCount(k);
   dataLength = static_cast<int>(kFixedBytes + EffAreaItem::kEncodedBytes * items);
   chkrsl::io::ByteWriter w(kKeyBytes + dataLength);
-  w.I32(eleNo).I32(dataLength).U8(bEff);
-  for (int k = 0; k < kLists; ++k) {
-    const int n = WrittenCount(k);
-    w.I32(n);
-    for (int i = 0; i < n; ++i) EncodeItem(w, Item(k, i));
-  }
+  Layout(w);
   chkrsl::io::WriteBytes(f, w);
 }
+
+template <class IO>
+void DataForEffArea::Layout(IO& io) {
+  static const EffAreaItem kZero;
+  io.Field("eleNo", eleNo).Field("dataLength", dataLength).Field("bEff", bEff);
+  for (int k = 0; k < kLists; ++k) {
+    const int32_t n = WrittenCount(k);
+    io.Field({"effCount", k}, n);
+    for (int i = 0; i < n; ++i) {
+      const EffAreaItem* item = Item(k, i);
+      io.Enter({"effList", k, i}).Fields("val", (item ? item : &kZero)->val, 0, 5).Leave();
+    }
+  }
+}
+
+template void DataForEffArea::Layout(chkrsl::FieldNamer&);
 
 bool DataForEffArea::ReadEffArea(std::FILE* f) {
   DeleteItems();

@@ -46,6 +46,10 @@ class CHKRSL_API DataForEffArea {
   int effCount[kLists] = {};
   CPtrArray effList[kLists];  // owned EffAreaItem pointers
 
+  // The entry in file order, for writing and naming.
+  template <class IO>
+  void Layout(IO& io);
+
  private:
   void DeleteItems();
   void CopyItemsFrom(const DataForEffArea& src);

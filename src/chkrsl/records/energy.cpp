@@ -1,14 +1,17 @@
 #include "chkrsl/records/energy.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
 
 DataForEnergyConsume::DataForEnergyConsume() { nEn[3] = -1; }
 
 template <class IO>
 void DataForEnergyConsume::Layout(IO& io) {
   // nEn[1] is written before dEn[9..10] although declared after them.
-  io.Fields(dEn + 0, 4).Field(nEn[0]).Fields(dEn + 4, 5).Field(nEn[1]).Fields(dEn + 9, 2);
-  io.Field(nEn[2]).Fields(dEn + 11, 2).Fields(bEn, 2).Fields(dEn + 13, 5).Fields(nEn + 3, 11);
+  io.Fields("dEn", dEn, 0, 4).Fields("nEn", nEn, 0, 1).Fields("dEn", dEn, 4, 5);
+  io.Fields("nEn", nEn, 1, 1).Fields("dEn", dEn, 9, 2).Fields("nEn", nEn, 2, 1);
+  io.Fields("dEn", dEn, 11, 2).Fields("bEn", bEn, 0, 2).Fields("dEn", dEn, 13, 5);
+  io.Fields("nEn", nEn, 3, 11);
 }
 
 void DataForEnergyConsume::WriteToCHK(std::FILE* f) {
@@ -23,3 +26,5 @@ bool DataForEnergyConsume::ReadRsl(std::FILE* f) {
   Layout(r);
   return r.ok();
 }
+
+template void DataForEnergyConsume::Layout(chkrsl::FieldNamer&);

@@ -1,6 +1,7 @@
 #include "chkrsl/records/open_truss.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
 
 static_assert(OpenTruss::Section::kEncodedBytes == 1223, "section layout");
 static_assert(OpenTruss::Member::kEncodedBytes == 6567, "member block layout");
@@ -9,29 +10,42 @@ namespace OpenTruss {
 
 template <class IO>
 void Plate::Layout(IO& io) {
-  io.Field(nPlate[0]).Fields(dPlate + 0, 2).Field(nPlate[1]).Field(dPlate[2]);
-  io.Fields(nPlate + 2, 2).Field(dPlate[3]).Fields(nPlate + 4, 3).Fields(dPlate + 4, 7);
-  io.Field(bPlate);
+  io.Fields("nPlate", nPlate, 0, 1).Fields("dPlate", dPlate, 0, 2).Fields("nPlate", nPlate, 1, 1);
+  io.Fields("dPlate", dPlate, 2, 1).Fields("nPlate", nPlate, 2, 2).Fields("dPlate", dPlate, 3, 1);
+  io.Fields("nPlate", nPlate, 4, 3).Fields("dPlate", dPlate, 4, 7).Field("bPlate", bPlate);
 }
 
 template <class IO>
 void Section::Layout(IO& io) {
-  io.Field(bSec[0]).Field(nSec[0]).Field(nSec[1]);
-  for (Plate& p : plate) p.Layout(io);
-  io.Fields(dSec, 5).Fields(bSec + 1, 4);
+  io.Fields("bSec", bSec, 0, 1).Fields("nSec", nSec, 0, 2);
+  for (int k = 0; k < kPlates; ++k) {
+    io.Enter({"plate", k});
+    plate[k].Layout(io);
+    io.Leave();
+  }
+  io.Fields("dSec", dSec, 0, 5).Fields("bSec", bSec, 1, 4);
 }
 
 template <class IO>
 void Force::Layout(IO& io) {
-  io.Field(nForce).Fields(dForce, 5);
+  io.Field("nForce", nForce).Fields("dForce", dForce, 0, 5);
 }
 
 template <class IO>
 void Member::Layout(IO& io) {
-  io.Fields(nMember, 2).Fields(material.dMat, 4).Fields(nListA, 5).Fields(nListB, 5);
-  for (Force& f : force) f.Layout(io);
-  for (Section& s : section) s.Layout(io);
-  io.Fields(dMember, 19);
+  io.Fields("nMember", nMember, 0, 2).Enter("material").Fields("dMat", material.dMat, 0, 4).Leave();
+  io.Fields("nListA", nListA, 0, 5).Fields("nListB", nListB, 0, 5);
+  for (int k = 0; k < kForces; ++k) {
+    io.Enter({"force", k});
+    force[k].Layout(io);
+    io.Leave();
+  }
+  for (int k = 0; k < kSections; ++k) {
+    io.Enter({"section", k});
+    section[k].Layout(io);
+    io.Leave();
+  }
+  io.Fields("dMember", dMember, 0, 19);
 }
 
 }  // namespace OpenTruss
@@ -66,3 +80,5 @@ bool DataForOpenTruss::IsForceDffrt(int i) {
 int64_t DataForOpenTruss::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes);
 }
+
+template void OpenTruss::Member::Layout(chkrsl::FieldNamer&);

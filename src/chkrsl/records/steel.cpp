@@ -1,6 +1,7 @@
 #include "chkrsl/records/steel.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
 
 using chkrsl::io::ByteReader;
 using chkrsl::io::ByteWriter;
@@ -75,17 +76,22 @@ int64_t DataForSteelBase::BaseBodyBytes(int eleType, int secType) {
 
 template <class IO>
 void DataForSteelBase::LayoutBody(IO& io) {
-  io.Fields(hdrInt, 3).Field(memberKind).Fields(nBase + 0, 3).Fields(dBase + 0, 6);
-  io.Fields(nBase + 3, 2).Fields(dBase + 6, 2);
+  io.Fields("hdrInt", hdrInt, 0, 3).Field("memberKind", memberKind);
+  io.Fields("nBase", nBase, 0, 3).Fields("dBase", dBase, 0, 6);
+  io.Fields("nBase", nBase, 3, 2).Fields("dBase", dBase, 6, 2);
   if (!ShortBodyCode(eleType)) {
-    io.Fields(dBase + 8, 3).Fields(nBase + 5, 2).Fields(dBase + 11, 6).Fields(dBase + 17, 3);
-    io.Fields(nBase + 7, 2).Fields(dBase + 20, 6);
+    io.Fields("dBase", dBase, 8, 3).Fields("nBase", nBase, 5, 2).Fields("dBase", dBase, 11, 9);
+    io.Fields("nBase", nBase, 7, 2).Fields("dBase", dBase, 20, 6);
   }
-  io.Field(dBase[26]).Fields(nBase + 9, 2).Field(dBase[27]).Fields(nBase + 11, 2);
-  io.Fields(dBase + 28, 3).Fields(nBase + 13, 3).Fields(dBase + 31, 3).Fields(nBase + 16, 3);
-  io.Fields(dBase + 34, 4).Fields(nBase + 19, 2).Fields(dBase + 38, 4).Fields(nBase + 21, 2);
-  io.Fields(dBase + 42, 2).Fields(nBase + 23, 2).Field(dBase[44]).Fields(nBase + 25, 2);
-  io.Field(checkStatus);
+  io.Fields("dBase", dBase, 26, 1).Fields("nBase", nBase, 9, 2);
+  io.Fields("dBase", dBase, 27, 1).Fields("nBase", nBase, 11, 2);
+  io.Fields("dBase", dBase, 28, 3).Fields("nBase", nBase, 13, 3);
+  io.Fields("dBase", dBase, 31, 3).Fields("nBase", nBase, 16, 3);
+  io.Fields("dBase", dBase, 34, 4).Fields("nBase", nBase, 19, 2);
+  io.Fields("dBase", dBase, 38, 4).Fields("nBase", nBase, 21, 2);
+  io.Fields("dBase", dBase, 42, 2).Fields("nBase", nBase, 23, 2);
+  io.Fields("dBase", dBase, 44, 1).Fields("nBase", nBase, 25, 2);
+  io.Field("checkStatus", checkStatus);
 }
 
 void DataForSteelBase::WriteToCHK(std::FILE* f) {
@@ -143,10 +149,13 @@ int64_t DataForSteel::BodyBytes(int eleType, int secType, bool energy) {
 
 template <class IO>
 void DataForSteel::LayoutOwn(IO& io) {
-  io.Fields(bSteel, 2).Field(nSteel[0]).Field(dSteel[0]).Field(bSteel[2]).Fields(dSteel + 1, 2);
-  io.Field(nSteel[1]).Fields(dSteel + 3, 5).Field(nSteel[2]).Fields(dSteel + 8, 4);
-  io.Field(nSteel[3]).Fields(dSteel + 12, 6).Field(nSteel[4]).Fields(dSteel + 18, 3);
-  io.Field(nSteel[5]).Fields(dSteel + 21, 6);
+  io.Fields("bSteel", bSteel, 0, 2).Fields("nSteel", nSteel, 0, 1).Fields("dSteel", dSteel, 0, 1);
+  io.Fields("bSteel", bSteel, 2, 1).Fields("dSteel", dSteel, 1, 2);
+  io.Fields("nSteel", nSteel, 1, 1).Fields("dSteel", dSteel, 3, 5);
+  io.Fields("nSteel", nSteel, 2, 1).Fields("dSteel", dSteel, 8, 4);
+  io.Fields("nSteel", nSteel, 3, 1).Fields("dSteel", dSteel, 12, 6);
+  io.Fields("nSteel", nSteel, 4, 1).Fields("dSteel", dSteel, 18, 3);
+  io.Fields("nSteel", nSteel, 5, 1).Fields("dSteel", dSteel, 21, 6);
 }
 
 void DataForSteel::WriteToCHK(std::FILE* f) {
@@ -173,3 +182,6 @@ bool DataForSteel::ReadRsl(std::FILE* f) {
   pEnergy = new DataForEnergyConsume;
   return pEnergy->ReadRsl(f);
 }
+
+template void DataForSteelBase::LayoutBody(chkrsl::FieldNamer&);
+template void DataForSteel::LayoutOwn(chkrsl::FieldNamer&);

@@ -46,7 +46,7 @@ class CHKRSL_API DataForSteelBase : public CHKRsl {
   double dBase[45] = {};
   int nBase[27] = {};
 
- private:
+  // The common body in file order, for writing, reading and naming.
   template <class IO>
   void LayoutBody(IO& io);
 };
@@ -75,8 +75,9 @@ class CHKRSL_API DataForSteel : public DataForSteelBase {
   int nSteel[6] = {};
   DataForEnergyConsume* pEnergy = nullptr;  // owned; set when memberKind is 6
 
- private:
   template <class IO>
   void LayoutOwn(IO& io);
+
+ private:
   void CopyEnergyFrom(const DataForEnergyConsume* src);
 };

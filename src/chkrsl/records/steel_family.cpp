@@ -1,5 +1,6 @@
 #include "chkrsl/records/steel_family.h"
 
+#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/own_block.h"
 
 using chkrsl::ReadOwnBlock;
@@ -9,11 +10,11 @@ using chkrsl::WriteOwnBlock;
 
 template <class IO>
 void DataForLightSteel::LayoutOwn(IO& io) {
-  io.Field(nLight[0]).Field(dLight[0]).Fields(dLight + 1, 2).Field(dLight[3]);
-  io.Field(dLight[4]).Field(nLight[1]).Field(nLight[2]);
-  io.Field(dLight[5]).Field(nLight[3]).Field(nLight[4]);
-  io.Field(dLight[6]).Field(nLight[5]).Field(dLight[7]).Fields(dLight + 8, 2).Field(nLight[6]);
-  io.Fields(dLight + 10, 6).Fields(dLight + 16, 2).Field(dLight[18]);
+  io.Fields("nLight", nLight, 0, 1).Fields("dLight", dLight, 0, 5).Fields("nLight", nLight, 1, 2);
+  io.Fields("dLight", dLight, 5, 1).Fields("nLight", nLight, 3, 2);
+  io.Fields("dLight", dLight, 6, 1).Fields("nLight", nLight, 5, 1);
+  io.Fields("dLight", dLight, 7, 3).Fields("nLight", nLight, 6, 1);
+  io.Fields("dLight", dLight, 10, 9);
 }
 
 void DataForLightSteel::WriteToCHK(std::FILE* f) {
@@ -33,7 +34,7 @@ int64_t DataForLightSteel::BodyBytes(int eleType, int secType, bool) {
 
 template <class IO>
 void DataForGrid::LayoutOwn(IO& io) {
-  io.Fields(nGrid, 3).Fields(dGrid, 21).Fields(dGrid + 21, 3);
+  io.Fields("nGrid", nGrid, 0, 3).Fields("dGrid", dGrid, 0, 24);
 }
 
 void DataForGrid::WriteToCHK(std::FILE* f) {
@@ -53,8 +54,7 @@ int64_t DataForGrid::BodyBytes(int eleType, int secType, bool) {
 
 template <class IO>
 void DataForPoleTower::LayoutOwn(IO& io) {
-  io.Fields(dPole, 6).Fields(dPole + 6, 3).Fields(dPole + 9, 2).Fields(dPole + 11, 12);
-  io.Field(dPole[23]).Field(nPole[0]);
+  io.Fields("dPole", dPole, 0, 24).Fields("nPole", nPole, 0, 1);
 }
 
 void DataForPoleTower::WriteToCHK(std::FILE* f) {
@@ -74,7 +74,7 @@ int64_t DataForPoleTower::BodyBytes(int eleType, int secType, bool) {
 
 template <class IO>
 void DataForAluminiumAlloy::LayoutOwn(IO& io) {
-  io.Fields(dAl, 3);
+  io.Fields("dAl", dAl, 0, 3);
 }
 
 void DataForAluminiumAlloy::WriteToCHK(std::FILE* f) {
@@ -89,3 +89,8 @@ bool DataForAluminiumAlloy::ReadRsl(std::FILE* f) {
 int64_t DataForAluminiumAlloy::BodyBytes(int eleType, int secType, bool energy) {
   return DataForSteel::BodyBytes(eleType, secType, energy) + static_cast<int64_t>(kOwnBytes);
 }
+
+template void DataForLightSteel::LayoutOwn(chkrsl::FieldNamer&);
+template void DataForGrid::LayoutOwn(chkrsl::FieldNamer&);
+template void DataForPoleTower::LayoutOwn(chkrsl::FieldNamer&);
+template void DataForAluminiumAlloy::LayoutOwn(chkrsl::FieldNamer&);

@@ -1,6 +1,7 @@
 #include "chkrsl/records/user_section.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
 
 namespace {
 
@@ -31,22 +32,25 @@ void DataForNewSec::CopyData(DataForNewSec* src) {
 
 template <class IO>
 void DataForNewSec::Layout(IO& io) {
-  io.Fields(dHead + 0, 2).Fields(nHead + 0, 4).Fields(dHead + 2, 3).Fields(nHead + 4, 2);
-  io.Fields(dHead + 5, 6).Fields(nHead + 6, 2).Fields(dHead + 11, 3);
-  for (size_t k = 0; k < 4; ++k) {
+  io.Fields("dHead", dHead, 0, 2).Fields("nHead", nHead, 0, 4).Fields("dHead", dHead, 2, 3);
+  io.Fields("nHead", nHead, 4, 2).Fields("dHead", dHead, 5, 6).Fields("nHead", nHead, 6, 2);
+  io.Fields("dHead", dHead, 11, 3);
+  // Per part k: runs of dPart and nPart arrays; the arrays 5..8 and
+  // 14..17 only for the two wide parts.
+  auto d = [&](int a, int k) { io.Field({"dPart", a, k}, dPart[a][k]); };
+  auto n = [&](int a, int k) { io.Field({"nPart", a, k}, nPart[a][k]); };
+  for (int k = 0; k < 4; ++k) {
     const bool wide = k < 2;
-    io.Field(dPart[0][k]).Field(dPart[1][k]).Field(nPart[0][k]).Field(nPart[1][k]);
-    io.Field(dPart[2][k]).Field(dPart[3][k]).Field(dPart[4][k]);
-    if (wide) io.Field(dPart[5][k]).Field(dPart[6][k]).Field(dPart[7][k]).Field(dPart[8][k]);
-    io.Field(dPart[9][k]).Field(dPart[10][k]).Field(nPart[2][k]).Field(nPart[3][k]);
-    io.Field(dPart[11][k]).Field(dPart[12][k]).Field(dPart[13][k]);
-    if (wide) io.Field(dPart[14][k]).Field(dPart[15][k]).Field(dPart[16][k]).Field(dPart[17][k]);
+    d(0, k), d(1, k), n(0, k), n(1, k), d(2, k), d(3, k), d(4, k);
+    if (wide) d(5, k), d(6, k), d(7, k), d(8, k);
+    d(9, k), d(10, k), n(2, k), n(3, k), d(11, k), d(12, k), d(13, k);
+    if (wide) d(14, k), d(15, k), d(16, k), d(17, k);
   }
-  for (size_t j = 0; j < 2; ++j) {
-    for (size_t a = 0; a < 3; ++a) io.Field(dDir[a][j]);
-    for (size_t a = 0; a < 3; ++a) io.Field(nDir[a][j]);
-    for (size_t a = 3; a < 6; ++a) io.Field(dDir[a][j]);
-    for (size_t a = 3; a < 6; ++a) io.Field(nDir[a][j]);
+  for (int j = 0; j < 2; ++j) {
+    for (int a = 0; a < 3; ++a) io.Field({"dDir", a, j}, dDir[a][j]);
+    for (int a = 0; a < 3; ++a) io.Field({"nDir", a, j}, nDir[a][j]);
+    for (int a = 3; a < 6; ++a) io.Field({"dDir", a, j}, dDir[a][j]);
+    for (int a = 3; a < 6; ++a) io.Field({"nDir", a, j}, nDir[a][j]);
   }
 }
 
@@ -87,16 +91,18 @@ void DataForLts::CopyData(DataForNewSec* src) {
 
 template <class IO>
 void DataForLts::LayoutOwn(IO& io) {
-  for (size_t k = 0; k < 4; ++k)
-    for (size_t a = 0; a < 4; ++a) io.Field(dLtsA[a][k]);
-  io.Field(dLts[0]);
-  for (size_t k = 0; k < 4; ++k) io.Field(dLtsB[0][k]).Field(dLtsB[1][k]);
-  io.Field(nLts).Field(dLts[1]).Field(dLts[2]);
-  for (size_t k = 0; k < 4; ++k) {
-    for (size_t a = 0; a < 4; ++a) io.Field(dLtsC[a][k]);
-    io.Field(nLtsC[0][k]).Field(nLtsC[1][k]);
+  for (int k = 0; k < 4; ++k)
+    for (int a = 0; a < 4; ++a) io.Field({"dLtsA", a, k}, dLtsA[a][k]);
+  io.Fields("dLts", dLts, 0, 1);
+  for (int k = 0; k < 4; ++k) {
+    io.Field({"dLtsB", 0, k}, dLtsB[0][k]).Field({"dLtsB", 1, k}, dLtsB[1][k]);
   }
-  io.Fields(dLtsD, 4);
+  io.Field("nLts", nLts).Fields("dLts", dLts, 1, 2);
+  for (int k = 0; k < 4; ++k) {
+    for (int a = 0; a < 4; ++a) io.Field({"dLtsC", a, k}, dLtsC[a][k]);
+    io.Field({"nLtsC", 0, k}, nLtsC[0][k]).Field({"nLtsC", 1, k}, nLtsC[1][k]);
+  }
+  io.Fields("dLtsD", dLtsD, 0, 4);
 }
 
 void DataForLts::WriteToCHK(std::FILE* f) {
@@ -127,3 +133,6 @@ size_t SectionBytesOfCategory(int category) {
     default: return 0;
   }
 }
+
+template void DataForNewSec::Layout(chkrsl::FieldNamer&);
+template void DataForLts::LayoutOwn(chkrsl::FieldNamer&);

@@ -1,6 +1,8 @@
 #include "chkrsl/records/wall.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/records/field_visitor.h"
+#include "chkrsl/records/list_layout.h"
 
 using chkrsl::IntOrder;
 using chkrsl::io::ByteReader;
@@ -45,16 +47,20 @@ void DataForSpecialCol::CopyData(const DataForSpecialCol* src) {
 
 template <class IO>
 void DataForSpecialCol::LayoutFixed(IO& io) {
-  io.Fields(bFlag, 7).Fields(dRsl, 42).Fields(nRsl, 20).Fields(dRsl + 42, 3);
-  io.Fields(nRsl + 20, 2).Fields(dRsl + 45, 3).Fields(dRsl + 48, 10).Fields(nRsl + 22, 4);
-  io.Field(bFlag[7]).Fields(dRsl + 58, 3).Fields(nRsl + 26, 2);
+  io.Fields("bFlag", bFlag, 0, 7).Fields("dRsl", dRsl, 0, 42).Fields("nRsl", nRsl, 0, 20);
+  io.Fields("dRsl", dRsl, 42, 3).Fields("nRsl", nRsl, 20, 2).Fields("dRsl", dRsl, 45, 13);
+  io.Fields("nRsl", nRsl, 22, 4).Fields("bFlag", bFlag, 7, 1).Fields("dRsl", dRsl, 58, 3);
+  io.Fields("nRsl", nRsl, 26, 2);
 }
 
-void DataForSpecialCol::WriteTo(ByteWriter& w) {
-  LayoutFixed(w);
-  chkrsl::WriteCountedList(w, listA, countA, IntOrder::kAsDeclared);
-  chkrsl::WriteCountedList(w, listB, countB, IntOrder::kAsDeclared);
+template <class IO>
+void DataForSpecialCol::Layout(IO& io) {
+  LayoutFixed(io);
+  chkrsl::LayoutCountedList(io, "countA", countA, "listA", listA, IntOrder::kAsDeclared);
+  chkrsl::LayoutCountedList(io, "countB", countB, "listB", listB, IntOrder::kAsDeclared);
 }
+
+void DataForSpecialCol::WriteTo(ByteWriter& w) { Layout(w); }
 
 void DataForSpecialCol::WriteToCHK(std::FILE* f) {
   ByteWriter w(kEmptyPayloadBytes);
@@ -86,7 +92,8 @@ void DataForConcreteWall::CopyData(const DataForConcreteWall* src) {
 
 template <class IO>
 void DataForConcreteWall::Layout(IO& io) {
-  io.Fields(bFlag, 3).Fields(dRsl, 12).Fields(nRsl, 4).Fields(dRsl + 12, 3).Fields(nRsl + 4, 2);
+  io.Fields("bFlag", bFlag, 0, 3).Fields("dRsl", dRsl, 0, 12).Fields("nRsl", nRsl, 0, 4);
+  io.Fields("dRsl", dRsl, 12, 3).Fields("nRsl", nRsl, 4, 2);
 }
 
 void DataForConcreteWall::WriteTo(ByteWriter& w) { Layout(w); }
@@ -112,10 +119,13 @@ void DataForWallEdge::clear() {
 
 template <class IO>
 void DataForWallEdge::Layout(IO& io) {
-  io.Fields(nRsl, 2).Field(bFlag[0]).Field(dRsl[0]).Field(dRsl[1]).Fields(dRsl + 2, 15);
+  io.Fields("nRsl", nRsl, 0, 2).Fields("bFlag", bFlag, 0, 1).Fields("dRsl", dRsl, 0, 17);
 }
 
 bool DataForWallEdge::ReadRsl(std::FILE* f) { return ReadFixed<kPayloadBytes>(f, *this); }
 
 template void DataForConcreteWall::Layout(ByteWriter&);
 template void DataForWallEdge::Layout(ByteWriter&);
+template void DataForSpecialCol::Layout(chkrsl::FieldNamer&);
+template void DataForConcreteWall::Layout(chkrsl::FieldNamer&);
+template void DataForWallEdge::Layout(chkrsl::FieldNamer&);

@@ -37,7 +37,9 @@ class CHKRSL_API DataForSpecialCol {
   int countA = 0;
   int countB = 0;
 
- private:
+  // The payload, for writing and naming; LayoutFixed also reads.
+  template <class IO>
+  void Layout(IO& io);
   template <class IO>
   void LayoutFixed(IO& io);
 };
