@@ -26,6 +26,12 @@ bool ReadI32(std::FILE* f, int32_t& out);
 // file's size or position cannot be known.
 int64_t BytesLeft(std::FILE* f);
 
+// The current position, or -1 when it cannot be known.
+int64_t Tell(std::FILE* f);
+
+// Moves to an absolute position; false when that fails.
+bool SeekTo(std::FILE* f, int64_t pos);
+
 // Whether the position is not beyond the end of the file (a seek may go
 // past it).
 bool PositionWithinFile(std::FILE* f);
