@@ -1,6 +1,7 @@
 #include "chkrsl/store/element_readers.h"
 
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -25,7 +26,10 @@ class OpenFiles {
   OpenFiles(const OpenFiles&) = delete;
   OpenFiles& operator=(const OpenFiles&) = delete;
   ~OpenFiles() {
-    for (ResultFile& rf : files_) rf.Close();
+    for (int i = 0; i < static_cast<int>(ResultFileId::kCount); ++i) {
+      known_[i].reset();
+      files_[i].Close();
+    }
   }
 
   ResultFile& Get(ResultFileId id, bool readCountNow) {
@@ -33,6 +37,7 @@ class OpenFiles {
     if (!tried_[i]) {
       tried_[i] = true;
       files_[i].file = OpenProjectFile(ResultFileName(id));
+      if (files_[i].file) known_[i].emplace(files_[i].file);
       if (files_[i].file && readCountNow) files_[i].ReadCount();
     }
     return files_[i];
@@ -40,6 +45,7 @@ class OpenFiles {
 
  private:
   ResultFile files_[static_cast<int>(ResultFileId::kCount)];
+  std::optional<io::KnownFileSize> known_[static_cast<int>(ResultFileId::kCount)];
   bool tried_[static_cast<int>(ResultFileId::kCount)] = {};
 };
 

@@ -125,6 +125,7 @@ const EntryIndex& IndexOf(const std::string& path, std::FILE* f, EntryLayout lay
   if (walk) std::setvbuf(walk, nullptr, _IOFBF, kWalkBufferBytes);
   const bool same = walk && io::IdentityOf(walk) == identity;
   if (same) {
+    io::KnownFileSize known(walk);
     switch (layout) {
       case EntryLayout::kResult: WalkResultEntries(walk, index); break;
       case EntryLayout::kEdge: WalkEdgeEntries(walk, index); break;

@@ -65,13 +65,16 @@ void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted)
   const std::vector<WantedEntry*> sorted =
       InFileOrder(wanted, [](const WantedEntry* w) { return w->eleNo; });
   bool done = false;
-  for (int pass = 0; pass < 2 && !done; ++pass) {
-    bool built = false;
-    const EntryIndex& index = IndexOf(path, f, EntryLayout::kResult, pass > 0, &built);
-    done = ReadFromIndex(f, index, built, sorted);
-    if (!done) {
-      for (WantedEntry* w : sorted) Forget(*w);
-      if (built) break;  // a pass made now disagrees with the file: changing under us
+  {
+    io::KnownFileSize known(f);
+    for (int pass = 0; pass < 2 && !done; ++pass) {
+      bool built = false;
+      const EntryIndex& index = IndexOf(path, f, EntryLayout::kResult, pass > 0, &built);
+      done = ReadFromIndex(f, index, built, sorted);
+      if (!done) {
+        for (WantedEntry* w : sorted) Forget(*w);
+        if (built) break;  // a pass made now disagrees with the file: changing under us
+      }
     }
   }
   std::fclose(f);
