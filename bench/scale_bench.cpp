@@ -161,7 +161,9 @@ int64_t RawRead(const std::vector<const char*>& exts) {
 void BM_RawRead(benchmark::State& state) {
   MakeProject(static_cast<int>(state.range(0)));
   int64_t bytes = 0;
-  for (auto _ : state) bytes = RawRead({kReadFiles[0], kReadFiles[1], kReadFiles[2], kReadFiles[3]});
+  for (auto _ : state) {
+    bytes = RawRead({kReadFiles[0], kReadFiles[1], kReadFiles[2], kReadFiles[3]});
+  }
   state.SetBytesProcessed(state.iterations() * bytes);
 }
 
@@ -203,6 +205,17 @@ void BulkOfFamily(benchmark::State& state, int first) {
   }
 }
 void BM_BulkReadSteel(benchmark::State& state) { BulkOfFamily(state, 1); }
+
+// The floor under any bulk read: creating the steel records (and their
+// section sub-records) the read returns, held together, without reading.
+void BM_AllocateSteel(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    Records recs;
+    for (int e = 1; e <= n; ++e) recs.Add(MakeSteel(e));
+    chkrsl::DeleteAllRecords(recs);
+  }
+}
 void BM_BulkReadConcrete(benchmark::State& state) {
   BulkOfFamily(state, static_cast<int>(state.range(0)) + 1);
 }
@@ -263,7 +276,9 @@ void WriteProjectOf(int n, Records& recs) {
   Open("write", n);
   chkrsl::io::ByteWriter table;
   table.I32(2 * n);
-  for (int e = 1; e <= 2 * n; ++e) table.I32(e).I32(e > n ? 3 : e % 2 ? 6 : 26).I32(e > n ? 11 : 6);
+  for (int e = 1; e <= 2 * n; ++e) {
+    table.I32(e).I32(e > n ? 3 : e % 2 ? 6 : 26).I32(e > n ? 11 : 6);
+  }
   chkrsl::io::WriteWholeFile(chkrsl::host::ProjectFilePath("CHKFF").c_str(), table.data(),
                              table.size());
 }
@@ -280,8 +295,9 @@ void BM_RawWrite(benchmark::State& state) {
   MakeProject(n);
   std::vector<std::vector<uint8_t>> contents;
   for (const char* ext : {"CHKST", "CHKST_N", "CHKCT"}) {
-    std::FILE* f = std::fopen(chkrsl::host::ProjectFilePath(ext).c_str(), "rb");
-    std::vector<uint8_t> bytes(static_cast<size_t>(std::filesystem::file_size(chkrsl::host::ProjectFilePath(ext))));
+    const std::string path = chkrsl::host::ProjectFilePath(ext);
+    std::vector<uint8_t> bytes(static_cast<size_t>(std::filesystem::file_size(path)));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
     benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
     std::fclose(f);
     contents.push_back(std::move(bytes));
@@ -301,12 +317,15 @@ void BM_RawWrite(benchmark::State& state) {
 }
 
 #define SIZES Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond)
-#define SIZES_K Args({20000, 200})->Args({20000, 2000})->Args({200000, 200})->Args({200000, 2000})->Unit(benchmark::kMillisecond)
+#define SIZES_K                                                                \
+  Args({20000, 200})->Args({20000, 2000})->Args({200000, 200})->Args({200000, 2000}) \
+      ->Unit(benchmark::kMillisecond)
 
 BENCHMARK(BM_RawRead)->SIZES;
 BENCHMARK(BM_BulkRead)->SIZES->Iterations(3);
 BENCHMARK(BM_RawReadSteel)->SIZES;
 BENCHMARK(BM_BulkReadSteel)->SIZES;
+BENCHMARK(BM_AllocateSteel)->SIZES;
 BENCHMARK(BM_RawReadConcrete)->SIZES;
 BENCHMARK(BM_BulkReadConcrete)->SIZES;
 BENCHMARK(BM_ListForm)->SIZES_K;

@@ -85,7 +85,9 @@ int64_t BytesLeft(std::FILE* f) {
 
 int64_t Tell(std::FILE* f) { return f ? static_cast<int64_t>(CHKRSL_FTELL(f)) : -1; }
 
-bool SeekTo(std::FILE* f, int64_t pos) { return f && pos >= 0 && CHKRSL_FSEEK(f, pos, SEEK_SET) == 0; }
+bool SeekTo(std::FILE* f, int64_t pos) {
+  return f && pos >= 0 && CHKRSL_FSEEK(f, pos, SEEK_SET) == 0;
+}
 
 bool PositionWithinFile(std::FILE* f) {
   if (!f) return false;

@@ -246,7 +246,8 @@ int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
   std::vector<WantedEntry> wants(static_cast<size_t>(n));
   std::vector<char> listed(static_cast<size_t>(n), 0);
   std::map<const char*, std::vector<WantedEntry*>> byFile;
-  const std::unordered_map<int, int> kinds = n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
+  const std::unordered_map<int, int> kinds =
+      n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
   for (INT_PTR i = 0; i < n; ++i) {
     WantedEntry& w = wants[static_cast<size_t>(i)];
     w.eleNo = eleNos[i];

@@ -68,8 +68,8 @@ void WalkTable(std::FILE* f, EntryIndex& index) {
   }
   std::stable_sort(index.marks.begin(), index.marks.end(),
                    [](const EntryMark& a, const EntryMark& b) { return a.eleNo < b.eleNo; });
-  auto last = std::unique(index.marks.begin(), index.marks.end(),
-                          [](const EntryMark& a, const EntryMark& b) { return a.eleNo == b.eleNo; });
+  auto sameNumber = [](const EntryMark& a, const EntryMark& b) { return a.eleNo == b.eleNo; };
+  auto last = std::unique(index.marks.begin(), index.marks.end(), sameNumber);
   index.marks.erase(last, index.marks.end());
   index.marks.shrink_to_fit();
 }
@@ -134,7 +134,8 @@ const EntryIndex& IndexOf(const std::string& path, std::FILE* f, EntryLayout lay
   }
   // Kept only when nothing can have changed the file unseen since it was
   // written, nor while it was walked.
-  const bool keep = same && io::ModifiedLongBefore(identity, now) && io::IdentityOf(walk) == identity;
+  const bool keep =
+      same && io::ModifiedLongBefore(identity, now) && io::IdentityOf(walk) == identity;
   if (walk) std::fclose(walk);
   if (keep) {
     kept.Keep(path, std::move(index));
