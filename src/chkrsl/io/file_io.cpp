@@ -64,6 +64,10 @@ KnownFileSize::KnownFileSize(std::FILE* f) : f_(f) {
   tKnownSizes.emplace_back(f, SizeOf(f));
 }
 
+KnownFileSize::KnownFileSize(std::FILE* f, int64_t size) : f_(f) {
+  if (f && size >= 0) tKnownSizes.emplace_back(f, size);
+}
+
 KnownFileSize::~KnownFileSize() {
   if (!f_) return;
   for (auto it = tKnownSizes.end(); it != tKnownSizes.begin();) {

@@ -34,6 +34,8 @@ int64_t BytesLeft(std::FILE* f);
 class KnownFileSize {
  public:
   explicit KnownFileSize(std::FILE* f);
+  // With a size the caller has just measured; the position is left alone.
+  KnownFileSize(std::FILE* f, int64_t size);
   KnownFileSize(const KnownFileSize&) = delete;
   KnownFileSize& operator=(const KnownFileSize&) = delete;
   ~KnownFileSize();

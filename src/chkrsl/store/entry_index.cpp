@@ -106,12 +106,11 @@ const EntryMark* EntryIndex::StopFor(int eleNo) const {
   return it == marks.end() ? nullptr : &*it;
 }
 
-const EntryIndex& IndexOf(const std::string& path, std::FILE* f, EntryLayout layout, bool fresh,
-                          bool* built) {
+const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& identity,
+                          EntryLayout layout, bool fresh, bool* built) {
   static EntryIndex scratch;  // an index used for one call only
   KeptIndexes& kept = Kept();
   const int64_t now = io::FileClockNow();
-  const io::FileIdentity identity = io::IdentityOf(f);
   auto it = kept.byPath.find(path);
   if (built) *built = false;
   if (!fresh && it != kept.byPath.end() && it->second.identity == identity) return it->second;
@@ -119,8 +118,8 @@ const EntryIndex& IndexOf(const std::string& path, std::FILE* f, EntryLayout lay
   kept.Forget(path);
   EntryIndex index;
   index.identity = identity;
-  // The pass reads a stream of its own with a large buffer; `f` is left for
-  // the few entries wanted.
+  // The pass reads a stream of its own with a large buffer; the caller's
+  // stream is left for the few entries wanted.
   std::FILE* walk = std::fopen(path.c_str(), "rb");
   if (walk) std::setvbuf(walk, nullptr, _IOFBF, kWalkBufferBytes);
   const bool same = walk && io::IdentityOf(walk) == identity;

@@ -39,15 +39,15 @@ enum class EntryLayout {
             // mark for the first pair of every number, its kind as code
 };
 
-// The index of the open file `f` at `path`: the kept one while it still
-// matches the file, else one built now by a pass from the file's start
-// (`built` tells which). `fresh` forces a new pass. `f` is not moved.
+// The index of the file at `path` whose open stream has `identity`: the
+// kept one while it still matches, else one built now by a pass from the
+// file's start (`built` tells which). `fresh` forces a new pass.
 // Indexes of files written moments before are used but not kept, since a
 // second write within the file system's timestamp granularity could go
 // unnoticed.
 // The reference stays valid until the next call.
-const EntryIndex& IndexOf(const std::string& path, std::FILE* f, EntryLayout layout, bool fresh,
-                          bool* built);
+const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& identity,
+                          EntryLayout layout, bool fresh, bool* built);
 
 // Reads the first 8 bytes of the entry `m` points to and checks that they
 // still hold its number (and type code); the stream then stands after them.

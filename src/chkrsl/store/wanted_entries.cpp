@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "chkrsl/io/file_identity.h"
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/store/entry_index.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 // Wanted entries are read in ascending position; a small buffer keeps each
 // read near the entry's own size.
-constexpr int kEntryBufferBytes = 16 * 1024;
+constexpr int kEntryBufferBytes = 8 * 1024;
 
 template <class Want, class Key>
 std::vector<Want*> InFileOrder(const std::vector<Want*>& wanted, Key key) {
@@ -65,11 +66,12 @@ void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted)
   const std::vector<WantedEntry*> sorted =
       InFileOrder(wanted, [](const WantedEntry* w) { return w->eleNo; });
   bool done = false;
+  const io::FileIdentity identity = io::IdentityOf(f);
   {
-    io::KnownFileSize known(f);
+    io::KnownFileSize known(f, identity.size);
     for (int pass = 0; pass < 2 && !done; ++pass) {
       bool built = false;
-      const EntryIndex& index = IndexOf(path, f, EntryLayout::kResult, pass > 0, &built);
+      const EntryIndex& index = IndexOf(path, identity, EntryLayout::kResult, pass > 0, &built);
       done = ReadFromIndex(f, index, built, sorted);
       if (!done) {
         for (WantedEntry* w : sorted) Forget(*w);
@@ -89,7 +91,8 @@ bool ReadWantedEdges(const std::vector<WantedEdge*>& wanted) {
       InFileOrder(wanted, [](const WantedEdge* w) { return w->edgeNo; });
   for (int pass = 0; pass < 2; ++pass) {
     bool built = false, agrees = true;
-    const EntryIndex& index = IndexOf(path, f, EntryLayout::kEdge, pass > 0, &built);
+    const EntryIndex& index =
+        IndexOf(path, io::IdentityOf(f), EntryLayout::kEdge, pass > 0, &built);
     for (WantedEdge* w : sorted) {
       const EntryMark* m = index.StopFor(w->edgeNo);
       if (!m || m->eleNo != w->edgeNo) {
@@ -125,7 +128,8 @@ bool LookUpKindIndexed(int eleNo, int& kind) {
   bool found = false;
   for (int pass = 0; pass < 2 && !found; ++pass) {
     bool built = false;
-    const EntryIndex& index = IndexOf(path, f, EntryLayout::kTable, pass > 0, &built);
+    const EntryIndex& index =
+        IndexOf(path, io::IdentityOf(f), EntryLayout::kTable, pass > 0, &built);
     const EntryMark* m = index.StopFor(eleNo);
     found = m && m->eleNo == eleNo && EntryStillThere(f, *m, EntryLayout::kTable);
     if (found) kind = m->code;
