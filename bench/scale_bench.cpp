@@ -17,6 +17,10 @@
 
 #include "chkrsl/chkrsl.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 // ---- heap accounting: current and peak bytes of every new/delete ----
 
 namespace {
@@ -51,6 +55,13 @@ void operator delete(void* p, size_t) noexcept { Release(p); }
 void operator delete[](void* p, size_t) noexcept { Release(p); }
 
 namespace {
+
+// A host keeps its heap between loads; without this glibc hands freed
+// records back to the system after every iteration and each load would
+// pay the first touch of every page again.
+#ifdef __GLIBC__
+const int kKeepHeap = (mallopt(M_TRIM_THRESHOLD, 1 << 30), mallopt(M_MMAP_THRESHOLD, 1 << 30));
+#endif
 
 using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
 

@@ -1,6 +1,7 @@
 #include "chkrsl/store/element_readers.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,8 @@ namespace chkrsl {
 namespace {
 
 constexpr int64_t kTableEntryBytes = 8;  // element number, structure kind
+// A load reads each of its files forward in blocks of this size.
+constexpr int kLoadBufferBytes = 64 * 1024;
 
 // The result files of one load, each opened on first need and closed at the end.
 class OpenFiles {
@@ -36,7 +39,9 @@ class OpenFiles {
     const int i = static_cast<int>(id);
     if (!tried_[i]) {
       tried_[i] = true;
-      files_[i].file = OpenProjectFile(ResultFileName(id));
+      buffers_[i].reset(new char[kLoadBufferBytes]);
+      files_[i].file =
+          OpenProjectFile(ResultFileName(id), nullptr, kLoadBufferBytes, buffers_[i].get());
       if (files_[i].file) known_[i].emplace(files_[i].file);
       if (files_[i].file && readCountNow) files_[i].ReadCount();
     }
@@ -46,6 +51,7 @@ class OpenFiles {
  private:
   ResultFile files_[static_cast<int>(ResultFileId::kCount)];
   std::optional<io::KnownFileSize> known_[static_cast<int>(ResultFileId::kCount)];
+  std::unique_ptr<char[]> buffers_[static_cast<int>(ResultFileId::kCount)];
   bool tried_[static_cast<int>(ResultFileId::kCount)] = {};
 };
 

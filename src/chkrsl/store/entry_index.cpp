@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/records/wall.h"
@@ -120,8 +121,9 @@ const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& ident
   index.identity = identity;
   // The pass reads a stream of its own with a large buffer; the caller's
   // stream is left for the few entries wanted.
+  std::unique_ptr<char[]> buffer(new char[kWalkBufferBytes]);
   std::FILE* walk = std::fopen(path.c_str(), "rb");
-  if (walk) std::setvbuf(walk, nullptr, _IOFBF, kWalkBufferBytes);
+  if (walk) std::setvbuf(walk, buffer.get(), _IOFBF, kWalkBufferBytes);
   const bool same = walk && io::IdentityOf(walk) == identity;
   if (same) {
     io::KnownFileSize known(walk);

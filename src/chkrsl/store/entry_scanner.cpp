@@ -79,14 +79,15 @@ std::string ProjectFilePath(const char* ext) {
   return path;
 }
 
-std::FILE* OpenProjectFile(const char* ext, std::string* openedPath, int bufferBytes) {
+std::FILE* OpenProjectFile(const char* ext, std::string* openedPath, int bufferBytes,
+                           char* buffer) {
   const std::string path = ProjectFilePath(ext);
   if (path.empty()) return nullptr;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (openedPath) *openedPath = path;
   // Scans read forward through many entries: a larger buffer means fewer
   // system calls.
-  if (f) std::setvbuf(f, nullptr, _IOFBF, static_cast<size_t>(bufferBytes));
+  if (f) std::setvbuf(f, buffer, _IOFBF, static_cast<size_t>(bufferBytes));
   return f;
 }
 

@@ -45,9 +45,11 @@ std::string ProjectFilePath(const char* ext);
 
 // Opens a project file for binary reading; null when it has no path or
 // cannot be opened. The path opened is stored in `openedPath` when given.
-// Forward scans read through a buffer of `bufferBytes`.
+// Forward scans read through a buffer of `bufferBytes`: `buffer` when given
+// (it must outlive the stream; some runtimes size a buffer of their own by
+// the file system, whatever is asked).
 std::FILE* OpenProjectFile(const char* ext, std::string* openedPath = nullptr,
-                           int bufferBytes = 64 * 1024);
+                           int bufferBytes = 64 * 1024, char* buffer = nullptr);
 
 // Passes over the body of an entry whose 12-byte header has been read.
 // Returns the bytes passed over (a length word included), or -1 when the

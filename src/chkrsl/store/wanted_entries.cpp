@@ -61,7 +61,8 @@ void ScanEach(const char* ext, const std::vector<WantedEntry*>& wanted) {
 void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted) {
   if (wanted.empty()) return;
   std::string path;
-  std::FILE* f = OpenProjectFile(ext, &path, kEntryBufferBytes);
+  char buffer[kEntryBufferBytes];
+  std::FILE* f = OpenProjectFile(ext, &path, kEntryBufferBytes, buffer);
   if (!f) return;
   const std::vector<WantedEntry*> sorted =
       InFileOrder(wanted, [](const WantedEntry* w) { return w->eleNo; });
@@ -85,7 +86,8 @@ void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted)
 
 bool ReadWantedEdges(const std::vector<WantedEdge*>& wanted) {
   std::string path;
-  std::FILE* f = OpenProjectFile("Edge", &path, kEntryBufferBytes);
+  char buffer[kEntryBufferBytes];
+  std::FILE* f = OpenProjectFile("Edge", &path, kEntryBufferBytes, buffer);
   if (!f) return false;
   const std::vector<WantedEdge*> sorted =
       InFileOrder(wanted, [](const WantedEdge* w) { return w->edgeNo; });
