@@ -90,10 +90,7 @@ bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds) {
   return ok;
 }
 
-namespace {
-
-// Looks eleNo up in "CHKTT" and returns its structure kind through `kind`.
-bool LookUpKind(int eleNo, int& kind) {
+bool LookUpKindByScan(int eleNo, int& kind) {
   std::FILE* f = OpenProjectFile("CHKTT");
   if (!f) return false;
   int32_t n = 0;
@@ -111,8 +108,6 @@ bool LookUpKind(int eleNo, int& kind) {
   std::fclose(f);
   return found;
 }
-
-}  // namespace
 
 void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
   for (INT_PTR i = 0; i < recs.GetSize(); ++i) delete recs[i];
@@ -177,7 +172,7 @@ int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo) {
 namespace chkrsl {
 
 int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo) {
-  if (kind == 0 && !LookUpKind(eleNo, kind)) {
+  if (kind == 0 && !LookUpKindByScan(eleNo, kind)) {
     AlertUtf8(msg::kNotChecked);
     return 0;
   }

@@ -56,6 +56,10 @@ struct WantedEntry;
 // Hands out a wanted entry that was read (1), or shows why not (0).
 int Report(const WantedEntry& want, CHKRsl*& rec);
 
+// Looks eleNo up in "CHKTT", pair by pair, and returns the structure kind
+// of its first pair through `kind`.
+bool LookUpKindByScan(int eleNo, int& kind);
+
 // Deletes every record of `recs` and empties it.
 void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 

@@ -143,9 +143,10 @@ const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& ident
     auto found = kept.byPath.find(path);
     if (found != kept.byPath.end()) return found->second;
   }
-  // A file replaced between the two opens gives an empty index: every
-  // lookup misses, and the readers fall back to scanning.
+  // A file replaced between the two opens gives an empty index that does
+  // not count as built now: its misses are not trusted.
   if (!same) index.marks.clear();
+  if (built) *built = same;
   scratch = std::move(index);
   return scratch;
 }

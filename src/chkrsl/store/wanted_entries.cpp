@@ -5,6 +5,7 @@
 
 #include "chkrsl/io/file_identity.h"
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_index.h"
 
 namespace chkrsl {
@@ -127,9 +128,8 @@ bool LookUpKindIndexed(int eleNo, int& kind) {
   std::string path;
   std::FILE* f = OpenProjectFile("CHKTT", &path, 4096);
   if (!f) return false;
-  bool found = false;
+  bool found = false, built = false;
   for (int pass = 0; pass < 2 && !found; ++pass) {
-    bool built = false;
     const EntryIndex& index =
         IndexOf(path, io::IdentityOf(f), EntryLayout::kTable, pass > 0, &built);
     const EntryMark* m = index.StopFor(eleNo);
@@ -138,7 +138,7 @@ bool LookUpKindIndexed(int eleNo, int& kind) {
     if (built) break;
   }
   std::fclose(f);
-  return found;
+  return found || built ? found : LookUpKindByScan(eleNo, kind);
 }
 
 }  // namespace chkrsl
