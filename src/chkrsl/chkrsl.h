@@ -31,9 +31,11 @@
 #include "chkrsl/records/wall.h"
 
 #include "chkrsl/store/element_readers.h"
+#include "chkrsl/store/entry_index.h"
 #include "chkrsl/store/entry_scanner.h"
 #include "chkrsl/store/entry_walk.h"
 #include "chkrsl/store/messages.h"
+#include "chkrsl/texts/messages.h"
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/result_writer.h"

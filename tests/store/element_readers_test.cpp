@@ -51,13 +51,6 @@ TEST_F(ElementReaders, EachElementIsReadFromTheFileOfItsCategory) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(WrittenBytes(*recs[i]), WrittenBytes(*Steel(i + 1, secTypes[i]))) << i;
   chkrsl::DeleteAllRecords(recs);
 
-  CArray<int, int> wanted;
-  for (int e : {3, 2}) wanted.Add(e);  // any order: every element is read anew
-  ASSERT_EQ(GetAllEleRsl(recs, wanted), 1);
-  ASSERT_EQ(recs.GetSize(), 2);
-  EXPECT_EQ(recs[0]->eleNo, 3);
-  EXPECT_EQ(recs[1]->eleNo, 2);
-
   CHKRsl* rec = nullptr;
   int kind = 99;
   ASSERT_EQ(GetOneEleRsl(rec, kind, 2), 1);
@@ -124,18 +117,6 @@ TEST_F(ElementReaders, UnlistedUnknownOrAbsentElementsAreNotChecked) {
   doc().SetElementSecType(1, 1);
   EXPECT_EQ(GetAllEleRsl(recs), 0);
   EXPECT_EQ(alerts, std::vector<std::string>(4, kNotChecked));
-
-  // The loader leaves out wanted elements the table does not list.
-  WriteSteelProject();
-  CArray<int, int> eles, kinds, wanted;
-  for (int e : {1, 3}) {
-    eles.Add(e);
-    kinds.Add(6);
-  }
-  for (int e : {1, 2, 3}) wanted.Add(e);
-  ASSERT_EQ(chkrsl::GetEleRslByKind(recs, eles, kinds, wanted), 1);
-  ASSERT_EQ(recs.GetSize(), 2);
-  EXPECT_EQ(recs[1]->eleNo, 3);
 }
 
 // Corrupt files end the load like a missing element: no crash, no huge

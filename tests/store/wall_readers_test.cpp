@@ -62,31 +62,6 @@ TEST_F(WallReadersTest, ReadsAllWallsAndTheEdgesCountedAfterTheWallNumbers) {
   EXPECT_TRUE(alerts.empty());
 }
 
-TEST_F(WallReadersTest, WantedWallsMustAscendLikeTheFileButSingleReadsTakeAnyOrder) {
-  WriteProject({5, 7}, 0);
-  walls.Add(new DataForConcreteBase);  // held before the call: released too
-  CArray<int, int> wanted, noEdges;
-  for (int no : {7, 5}) wanted.Add(no);
-  EXPECT_EQ(chkrsl::ReadWallsAndEdges(wanted, noEdges, walls, edges), 0);
-  EXPECT_EQ(walls.GetSize(), 0);
-  EXPECT_EQ(alerts, Alerts{kWallMissing});
-
-  EXPECT_EQ(GetAllWallRsl(walls, wanted), 1);
-  ASSERT_EQ(walls.GetSize(), 2);
-  EXPECT_EQ(walls[0]->eleNo, 7);
-  EXPECT_EQ(walls[1]->eleNo, 5);
-  chkrsl::DeleteAllRecords(walls);
-
-  // One wall at a time stops at the first missing one.
-  wanted.InsertAt(1, 8);
-  EXPECT_EQ(GetAllWallRsl(walls, wanted), 0);
-  ASSERT_EQ(walls.GetSize(), 3);
-  EXPECT_EQ(walls[0] ? walls[0]->eleNo : 0, 7);
-  EXPECT_EQ(walls[1], nullptr);
-  EXPECT_EQ(walls[2], nullptr);
-  EXPECT_EQ(alerts, Alerts(2, kWallMissing));
-}
-
 TEST_F(WallReadersTest, MissingFilesAndChangedSectionsGiveTheirOwnMessages) {
   EXPECT_EQ(GetAllWallRsl(walls), 0);
   EXPECT_EQ(GetAllEdgeRsl(edges), 0);

@@ -104,6 +104,7 @@ void ProjectTest::TearDown() {
   chkrsl::DeleteAllRecords(walls);
   chkrsl::DeleteAllEdges(edges);
   chkrsl::host::SetAlertHandler(nullptr);
+  chkrsl::host::DropEntryIndexes();
   chkrsl::host::CloseProject();
   GetQMpDoc()->Clear();
   std::error_code ec;

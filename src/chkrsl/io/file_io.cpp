@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+#include <vector>
+
 #ifdef _WIN32
 #include <io.h>
 #define CHKRSL_FSTAT _fstat64
@@ -34,22 +37,67 @@ bool ReadI32(std::FILE* f, int32_t& out) {
   return true;
 }
 
-int64_t BytesLeft(std::FILE* f) {
-  if (!f) return -1;
+namespace {
+
+int64_t SizeOf(std::FILE* f) {
   CHKRSL_STAT_T st;
   if (CHKRSL_FSTAT(CHKRSL_FILENO(f), &st) != 0) return -1;
+  return static_cast<int64_t>(st.st_size);
+}
+
+// The streams whose size is taken as known, innermost last.
+thread_local std::vector<std::pair<std::FILE*, int64_t>> tKnownSizes;
+
+int64_t CurrentSize(std::FILE* f) {
+  for (auto it = tKnownSizes.rbegin(); it != tKnownSizes.rend(); ++it) {
+    if (it->first == f) return it->second;
+  }
+  return SizeOf(f);
+}
+
+}  // namespace
+
+KnownFileSize::KnownFileSize(std::FILE* f) : f_(f) {
+  if (!f) return;
+  const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
+  if (pos >= 0) CHKRSL_FSEEK(f, pos, SEEK_SET);
+  tKnownSizes.emplace_back(f, SizeOf(f));
+}
+
+KnownFileSize::KnownFileSize(std::FILE* f, int64_t size) : f_(f) {
+  if (f && size >= 0) tKnownSizes.emplace_back(f, size);
+}
+
+KnownFileSize::~KnownFileSize() {
+  if (!f_) return;
+  for (auto it = tKnownSizes.end(); it != tKnownSizes.begin();) {
+    if ((--it)->first == f_) {
+      tKnownSizes.erase(it);
+      return;
+    }
+  }
+}
+
+int64_t BytesLeft(std::FILE* f) {
+  if (!f) return -1;
+  const int64_t size = CurrentSize(f);
+  if (size < 0) return -1;
   const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
   if (pos < 0) return -1;
-  const int64_t size = static_cast<int64_t>(st.st_size);
   return size > pos ? size - pos : 0;
+}
+
+int64_t Tell(std::FILE* f) { return f ? static_cast<int64_t>(CHKRSL_FTELL(f)) : -1; }
+
+bool SeekTo(std::FILE* f, int64_t pos) {
+  return f && pos >= 0 && CHKRSL_FSEEK(f, pos, SEEK_SET) == 0;
 }
 
 bool PositionWithinFile(std::FILE* f) {
   if (!f) return false;
-  CHKRSL_STAT_T st;
-  if (CHKRSL_FSTAT(CHKRSL_FILENO(f), &st) != 0) return false;
+  const int64_t size = CurrentSize(f);
   const int64_t pos = static_cast<int64_t>(CHKRSL_FTELL(f));
-  return pos >= 0 && pos <= static_cast<int64_t>(st.st_size);
+  return size >= 0 && pos >= 0 && pos <= size;
 }
 
 bool SkipForward(std::FILE* f, int64_t n) {

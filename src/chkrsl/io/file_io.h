@@ -26,6 +26,30 @@ bool ReadI32(std::FILE* f, int32_t& out);
 // file's size or position cannot be known.
 int64_t BytesLeft(std::FILE* f);
 
+// While it lives, the size of `f` is taken as it was when it was made, so
+// that measuring counts against the file costs no system call per entry.
+// A file that shrinks meanwhile ends reads early; what is allocated stays
+// bounded by the size measured. Also makes the position known to the
+// stream, so that telling it needs no system call either.
+class KnownFileSize {
+ public:
+  explicit KnownFileSize(std::FILE* f);
+  // With a size the caller has just measured; the position is left alone.
+  KnownFileSize(std::FILE* f, int64_t size);
+  KnownFileSize(const KnownFileSize&) = delete;
+  KnownFileSize& operator=(const KnownFileSize&) = delete;
+  ~KnownFileSize();
+
+ private:
+  std::FILE* f_;
+};
+
+// The current position, or -1 when it cannot be known.
+int64_t Tell(std::FILE* f);
+
+// Moves to an absolute position; false when that fails.
+bool SeekTo(std::FILE* f, int64_t pos);
+
 // Whether the position is not beyond the end of the file (a seek may go
 // past it).
 bool PositionWithinFile(std::FILE* f);

@@ -7,7 +7,7 @@
 #include "chkrsl/records/field_visitor.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
-#include "chkrsl/store/messages.h"
+#include "chkrsl/texts/messages.h"
 
 namespace {
 
@@ -129,14 +129,24 @@ bool SeekEntry(std::FILE* f, int eleNo) {
   return false;
 }
 
-// Reads the rest of the entry of eleNo; null when the file does not hold it whole.
+// The bytes an entry read from its bEff field on.
+int64_t HeldBytes(const DataForEffArea& rec) {
+  int64_t items = 0;
+  for (int count : rec.effCount) items += count;
+  return static_cast<int64_t>(DataForEffArea::kFixedBytes) + items * EffAreaItem::kEncodedBytes;
+}
+
+// Reads the rest of the entry of eleNo; null when the file does not hold it
+// whole or it disagrees with its length word.
 DataForEffArea* ReadEntry(std::FILE* f, int eleNo) {
   int32_t length = 0;
   if (!chkrsl::io::ReadI32(f, length)) return nullptr;
   DataForEffArea* rec = new DataForEffArea;
   rec->eleNo = eleNo;
   rec->dataLength = length;
-  if (rec->ReadEffArea(f)) return rec;
+  // The length word passes over earlier entries, so an entry that disagrees
+  // with it (0 included) would leave later scans mid-entry: corrupt.
+  if (rec->ReadEffArea(f) && length == HeldBytes(*rec)) return rec;
   delete rec;
   return nullptr;
 }

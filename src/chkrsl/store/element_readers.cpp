@@ -1,18 +1,26 @@
 #include "chkrsl/store/element_readers.h"
 
+#include <map>
+#include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/store/entry_scanner.h"
-#include "chkrsl/store/messages.h"
+#include "chkrsl/texts/messages.h"
 #include "chkrsl/store/result_files.h"
+#include "chkrsl/store/wanted_entries.h"
+#include "chkrsl/records/steel.h"
 
 namespace chkrsl {
 namespace {
 
 constexpr int64_t kTableEntryBytes = 8;  // element number, structure kind
+// A load reads each of its files forward in blocks of this size.
+constexpr int kLoadBufferBytes = 64 * 1024;
 
 // The result files of one load, each opened on first need and closed at the end.
 class OpenFiles {
@@ -21,14 +29,20 @@ class OpenFiles {
   OpenFiles(const OpenFiles&) = delete;
   OpenFiles& operator=(const OpenFiles&) = delete;
   ~OpenFiles() {
-    for (ResultFile& rf : files_) rf.Close();
+    for (int i = 0; i < static_cast<int>(ResultFileId::kCount); ++i) {
+      known_[i].reset();
+      files_[i].Close();
+    }
   }
 
   ResultFile& Get(ResultFileId id, bool readCountNow) {
     const int i = static_cast<int>(id);
     if (!tried_[i]) {
       tried_[i] = true;
-      files_[i].file = OpenProjectFile(ResultFileName(id));
+      buffers_[i].reset(new char[kLoadBufferBytes]);
+      files_[i].file =
+          OpenProjectFile(ResultFileName(id), nullptr, kLoadBufferBytes, buffers_[i].get());
+      if (files_[i].file) known_[i].emplace(files_[i].file);
       if (files_[i].file && readCountNow) files_[i].ReadCount();
     }
     return files_[i];
@@ -36,6 +50,8 @@ class OpenFiles {
 
  private:
   ResultFile files_[static_cast<int>(ResultFileId::kCount)];
+  std::optional<io::KnownFileSize> known_[static_cast<int>(ResultFileId::kCount)];
+  std::unique_ptr<char[]> buffers_[static_cast<int>(ResultFileId::kCount)];
   bool tried_[static_cast<int>(ResultFileId::kCount)] = {};
 };
 
@@ -74,10 +90,7 @@ bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds) {
   return ok;
 }
 
-namespace {
-
-// Looks eleNo up in "CHKTT" and returns its structure kind through `kind`.
-bool LookUpKind(int eleNo, int& kind) {
+bool LookUpKindByScan(int eleNo, int& kind) {
   std::FILE* f = OpenProjectFile("CHKTT");
   if (!f) return false;
   int32_t n = 0;
@@ -95,8 +108,6 @@ bool LookUpKind(int eleNo, int& kind) {
   std::fclose(f);
   return found;
 }
-
-}  // namespace
 
 void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
   for (INT_PTR i = 0; i < recs.GetSize(); ++i) delete recs[i];
@@ -138,14 +149,7 @@ int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out) {
 }
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos) {
-  const INT_PTR n = eleNos.GetSize();
-  out.SetSize(n);
-  int result = 1;
-  for (INT_PTR i = 0; i < n; ++i) {
-    int scratch = 0;
-    if (!GetOneEleRsl(out[i], scratch, eleNos[i])) result = 0;
-  }
-  return result;
+  return chkrsl::ReadElementList(out, eleNos);
 }
 
 int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo) {
@@ -154,18 +158,120 @@ int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo) {
 }
 
 int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo) {
-  if (kind == 0 && !chkrsl::LookUpKind(eleNo, kind)) {
+  if (kind == 0 && !chkrsl::LookUpKindIndexed(eleNo, kind)) {
     chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
+    return 0;
+  }
+  chkrsl::WantedEntry want;
+  const char* file = chkrsl::FileOfElement(eleNo, kind, want.expectedSecType);
+  want.eleNo = eleNo;
+  if (file) chkrsl::ReadWantedEntries(file, {&want});
+  return chkrsl::Report(want, rec);
+}
+
+namespace chkrsl {
+
+int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo) {
+  if (kind == 0 && !LookUpKindByScan(eleNo, kind)) {
+    AlertUtf8(msg::kNotChecked);
     return 0;
   }
   CArray<int, int> one, kinds;
   one.Add(eleNo);
   kinds.Add(kind);
   CTypedPtrArray<CPtrArray, CHKRsl*> got;
-  if (!chkrsl::GetEleRslByKind(got, one, kinds, one) || got.GetSize() != 1) {
-    chkrsl::DeleteAllRecords(got);
+  if (!GetEleRslByKind(got, one, kinds, one) || got.GetSize() != 1) {
+    DeleteAllRecords(got);
     return 0;
   }
   rec = got[0];
   return 1;
 }
+
+int GetAllEleRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos) {
+  const INT_PTR n = eleNos.GetSize();
+  out.SetSize(n);
+  int result = 1;
+  for (INT_PTR i = 0; i < n; ++i) {
+    int scratch = 0;
+    if (!GetOneEleRslByScan(out[i], scratch, eleNos[i])) result = 0;
+  }
+  return result;
+}
+
+namespace {
+
+// The kinds "CHKTT" gives the wanted numbers (the first pair of each), from
+// one read of the table; none when it cannot be read.
+std::unordered_map<int, int> KindsOf(const CArray<int, int>& eleNos) {
+  std::unordered_map<int, int> kinds;
+  CArray<int, int> elements, tableKinds;
+  if (!ReadElementTable(elements, tableKinds)) return kinds;
+  for (INT_PTR i = 0; i < eleNos.GetSize(); ++i) kinds.emplace(eleNos[i], 0);
+  std::unordered_map<int, bool> seen;
+  for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
+    auto it = kinds.find(elements[i]);
+    if (it != kinds.end() && seen.emplace(elements[i], true).second) it->second = tableKinds[i];
+  }
+  for (auto it = kinds.begin(); it != kinds.end();) {
+    it = seen.count(it->first) ? std::next(it) : kinds.erase(it);
+  }
+  return kinds;
+}
+
+}  // namespace
+
+const char* FileOfElement(int eleNo, int kind, int& secType) {
+  const QMElement* element = GetQMpDoc()->FindElement(eleNo);
+  KindFiles kf;
+  if (!element || !FilesOfKind(kind, kf)) return nullptr;
+  secType = element->secType;
+  const int category = JudgeSecCate(secType);
+  const bool plain = !kf.paired || category == 1 || category == 4;
+  return ResultFileName(plain ? kf.plain : kf.companion);
+}
+
+int Report(const WantedEntry& want, CHKRsl*& rec) {
+  if (want.outcome == EntryOutcome::kRead) {
+    rec = want.rec;
+    return 1;
+  }
+  if (want.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  AlertUtf8(msg::kNotChecked);
+  return 0;
+}
+
+int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos) {
+  const INT_PTR n = eleNos.GetSize();
+  out.SetSize(n);
+  std::vector<WantedEntry> wants(static_cast<size_t>(n));
+  std::vector<char> listed(static_cast<size_t>(n), 0);
+  std::map<const char*, std::vector<WantedEntry*>> byFile;
+  const std::unordered_map<int, int> kinds =
+      n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
+  for (INT_PTR i = 0; i < n; ++i) {
+    WantedEntry& w = wants[static_cast<size_t>(i)];
+    w.eleNo = eleNos[i];
+    auto found = kinds.find(w.eleNo);
+    if (found == kinds.end()) continue;
+    const int kind = found->second;
+    listed[static_cast<size_t>(i)] = 1;
+    if (const char* file = FileOfElement(w.eleNo, kind, w.expectedSecType)) {
+      byFile[file].push_back(&w);
+    }
+  }
+  for (auto& entry : byFile) ReadWantedEntries(entry.first, entry.second);
+  int result = 1;
+  for (INT_PTR i = 0; i < n; ++i) {
+    const WantedEntry& w = wants[static_cast<size_t>(i)];
+    if (!listed[static_cast<size_t>(i)]) {
+      AlertUtf8(msg::kNotChecked);
+      result = 0;
+    } else if (!Report(w, out[i])) {
+      result = 0;
+    }
+  }
+  return result;
+}
+
+}  // namespace chkrsl

@@ -13,9 +13,10 @@
 // record in it deleted (also those it held before the call).
 CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out);
 
-// Sizes `out` to eleNos; slot i receives the record of eleNos[i] read with
-// GetOneEleRsl. 1 when every element was read; a failed element leaves its
-// slot as it was.
+// Sizes `out` to eleNos; slot i receives the record of eleNos[i] as
+// GetOneEleRsl reads it, with its messages in the order of the list. 1 when
+// every element was read; a failed element leaves its slot as it was. Each
+// file is read from one index, whatever the number of elements.
 CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
 
 // Sets kind to 0 and calls GetOneEleRsl_Code.
@@ -23,6 +24,7 @@ CHKRSL_API int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo);
 
 // Reads the record of one element. A kind of 0 is first looked up in
 // "CHKTT" and written back. 1 with `rec` set, or 0 with `rec` untouched.
+// Repeated calls find the entry through the kept index of the file.
 CHKRSL_API int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo);
 
 namespace chkrsl {
@@ -36,6 +38,29 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
 // Reads "CHKTT" into parallel lists of element numbers and structure kinds.
 // False when the file is missing, short or declares an impossible count.
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds);
+
+// The per-element readers as first built: every element opens and scans
+// its files from the start. Kept as the reference the one-pass readers are
+// held to.
+int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo);
+int GetAllEleRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
+
+// GetAllEleRsl(out, eleNos): the same slots, records, messages and result
+// as GetAllEleRslByScan, reading each file from one index of it.
+int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos);
+
+// The result file that holds eleNo of structure kind `kind`, given the
+// document's current section type (stored in secType); null when the
+// element or the kind has none.
+const char* FileOfElement(int eleNo, int kind, int& secType);
+
+struct WantedEntry;
+// Hands out a wanted entry that was read (1), or shows why not (0).
+int Report(const WantedEntry& want, CHKRsl*& rec);
+
+// Looks eleNo up in "CHKTT", pair by pair, and returns the structure kind
+// of its first pair through `kind`.
+bool LookUpKindByScan(int eleNo, int& kind);
 
 // Deletes every record of `recs` and empties it.
 CHKRSL_API void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);

@@ -4,7 +4,7 @@
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/records/steel.h"
-#include "chkrsl/store/messages.h"
+#include "chkrsl/texts/messages.h"
 #include "chkrsl/store/record_table.h"
 
 namespace chkrsl {
@@ -17,15 +17,20 @@ constexpr int kPathBufferBytes = 1000;
 // the body cannot be passed over: an unknown code or a length word that is
 // negative.
 bool SkipBody(std::FILE* f, int storedCode, int secType) {
-  int eleType = 0;
-  if (!StoredCodeToEleType(storedCode, eleType)) return false;
-  int64_t bytes = EntryBodyBytes(storedCode, secType);
-  if (bytes < 0) {
-    int32_t length = 0;
-    if (!io::ReadI32(f, length) || length < 0) return false;
-    bytes = length;
-  }
-  return io::PassOver(f, bytes);
+  return PassOverBody(f, storedCode, secType) >= 0;
+}
+
+constexpr int kEnergyMemberKind = 6;
+
+// An entry is read exactly as it is passed over, or it is corrupt. A record
+// of a code the table sizes must have consumed that size, and its member
+// kind must agree with the sign of the stored code (negated <=> kind 6), so
+// that it is written back under the same code with the same bytes. Entries
+// with a length word check it themselves.
+bool ReadAsPassedOver(const CHKRsl& rec, int storedCode, int64_t consumed) {
+  const int64_t expected = EntryBodyBytes(storedCode, rec.secType);
+  if (expected < 0) return true;
+  return consumed == expected && (storedCode < 0) == (rec.memberKind == kEnergyMemberKind);
 }
 
 DataForNewSec* NewSectionFor(int secType) {
@@ -37,6 +42,20 @@ DataForNewSec* NewSectionFor(int secType) {
 }
 
 }  // namespace
+
+int64_t PassOverBody(std::FILE* f, int storedCode, int secType) {
+  int eleType = 0;
+  if (!StoredCodeToEleType(storedCode, eleType)) return -1;
+  int64_t bytes = EntryBodyBytes(storedCode, secType);
+  int64_t lengthWord = 0;
+  if (bytes < 0) {
+    int32_t length = 0;
+    if (!io::ReadI32(f, length) || length < 0) return -1;
+    bytes = length;
+    lengthWord = io::kInt32Bytes;
+  }
+  return io::PassOver(f, bytes) ? lengthWord + bytes : -1;
+}
 
 bool ResultFile::ReadCount() {
   countRead = true;
@@ -54,13 +73,21 @@ void ResultFile::Close() {
   *this = ResultFile();
 }
 
-std::FILE* OpenProjectFile(const char* ext) {
+std::string ProjectFilePath(const char* ext) {
   char path[kPathBufferBytes];
-  if (GetProjFileName(path, ext, true, true, false, 0) != 1) return nullptr;
-  std::FILE* f = std::fopen(path, "rb");
+  if (GetProjFileName(path, ext, true, true, false, 0) != 1) return std::string();
+  return path;
+}
+
+std::FILE* OpenProjectFile(const char* ext, std::string* openedPath, int bufferBytes,
+                           char* buffer) {
+  const std::string path = ProjectFilePath(ext);
+  if (path.empty()) return nullptr;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (openedPath) *openedPath = path;
   // Scans read forward through many entries: a larger buffer means fewer
   // system calls.
-  if (f) std::setvbuf(f, nullptr, _IOFBF, 64 * 1024);
+  if (f) std::setvbuf(f, buffer, _IOFBF, static_cast<size_t>(bufferBytes));
   return f;
 }
 
@@ -82,39 +109,52 @@ bool WalkEntryHeaders(std::FILE* f, const std::function<void(const EntryHeader&)
 }
 
 int ReadEleRslEntry(CHKRsl*& rec, ResultFile& rf, int eleNo, int expectedSecType) {
-  if (!rf.file) return 0;
+  const EntryOutcome got = ScanForEntry(rec, rf, eleNo, expectedSecType);
+  if (got == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  return got == EntryOutcome::kRead ? 1 : 0;
+}
+
+EntryOutcome ScanForEntry(CHKRsl*& rec, ResultFile& rf, int eleNo, int expectedSecType) {
+  constexpr EntryOutcome kMissing = EntryOutcome::kMissing;
+  if (!rf.file) return kMissing;
   std::FILE* f = rf.file;
-  int32_t number = 0, code = 0, secType = 0;
+  int32_t number = 0, code = 0;
   for (;;) {
-    if (rf.consumed >= rf.count) return 0;
+    if (rf.consumed >= rf.count) return kMissing;
     ++rf.consumed;
     uint8_t head[8];
-    if (!io::ReadExact(f, head, sizeof head)) return 0;
+    if (!io::ReadExact(f, head, sizeof head)) return kMissing;
     number = io::DecodeFixed32(head);
     code = io::DecodeFixed32(head + 4);
     if (number >= eleNo) break;
-    if (!io::ReadI32(f, secType) || !SkipBody(f, code, secType)) return 0;
+    int32_t secType = 0;
+    if (!io::ReadI32(f, secType) || !SkipBody(f, code, secType)) return kMissing;
   }
-  if (number != eleNo || !io::ReadI32(f, secType)) return 0;
-  if (secType != expectedSecType) {
-    AlertUtf8(msg::kSectionChanged);
-    return 0;
-  }
+  if (number != eleNo) return kMissing;
+  return ReadStoppedEntry(rec, f, number, code, expectedSecType);
+}
+
+EntryOutcome ReadStoppedEntry(CHKRsl*& rec, std::FILE* f, int number, int code,
+                              int expectedSecType) {
+  int32_t secType = 0;
+  if (!io::ReadI32(f, secType)) return EntryOutcome::kMissing;
+  if (secType != expectedSecType) return EntryOutcome::kSectionChanged;
   int eleType = 0;
   const RecordKind& kind = RecordKindOf(code);
-  if (!kind.create || !StoredCodeToEleType(code, eleType)) return 0;
+  if (!kind.create || !StoredCodeToEleType(code, eleType)) return EntryOutcome::kMissing;
   CHKRsl* r = kind.create();
   r->eleNo = number;
   r->eleType = eleType;
   r->secType = secType;
   r->pSec = NewSectionFor(expectedSecType);
   // A body the file does not hold whole is no result.
-  if (!r->ReadRsl(f)) {
+  const int64_t start = io::Tell(f);
+  if (!r->ReadRsl(f) || !ReadAsPassedOver(*r, code, io::Tell(f) - start)) {
     delete r;
-    return 0;
+    return EntryOutcome::kMissing;
   }
   rec = r;
-  return 1;
+  return EntryOutcome::kRead;
 }
 
 int ReadEleRslPair(CHKRsl*& rec, int eleNo, int secType, ResultFile& plain,

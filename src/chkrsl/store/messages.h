@@ -1,14 +1,5 @@
-// The texts the result store shows, in UTF-8; they are shown as GBK.
+// The texts of the result store now live in chkrsl/texts/messages.h, where
+// the record layer may include them too.
 #pragma once
 
-namespace chkrsl {
-namespace msg {
-
-constexpr const char kNotChecked[] = "单元未验算!";
-constexpr const char kSectionChanged[] = "单元截面类型已改变，请重新验算!";
-constexpr const char kWallNotChecked[] = "墙体未验算!";
-constexpr const char kEdgeNotChecked[] = "边缘构件未验算!";
-constexpr const char kWriteError[] = "写文件时发生错误!";
-
-}  // namespace msg
-}  // namespace chkrsl
+#include "chkrsl/texts/messages.h"

@@ -26,11 +26,16 @@ const RecordKind kOpenTruss{Create<DataForOpenTruss>, DataForOpenTruss::BodyByte
 const RecordKind kConcrete{Create<DataForConcreteBase>, nullptr};
 const RecordKind kComposite{Create<DataForConcreteComposite>, DataForConcreteComposite::BodyBytes};
 const RecordKind kConcreteInside{Create<DataForConcreteInside>, DataForConcreteInside::BodyBytes};
+// A negated code that no class writes: neither read nor passed over.
+const RecordKind kUnreadable{nullptr, nullptr};
 
 }  // namespace
 
 // A steel-family record of member kind 6 stores its code negated, whatever
 // its class; the negated code names the same class as the positive one.
+// Only the codes of the table's own rows are ever written negated: the
+// "any other" row reads positive codes only (-11 or -18 would be written
+// back as concrete codes).
 const RecordKind& RecordKindOf(int code) {
   switch (code) {
     case 1: case 4: case -1: case -4: return kLightSteel;
@@ -42,12 +47,13 @@ const RecordKind& RecordKindOf(int code) {
     case 9: case -9: return kOpenTruss;
     case 11: case 18: return kConcrete;
     case 76: case 78: case -76: case -78: return kComposite;
-    default: return kConcreteInside;  // 216, 218, 226, 228, 316, 318 and any other
+    case -216: case -218: case -226: case -228: case -316: case -318: return kConcreteInside;
+    default: return code < 0 ? kUnreadable : kConcreteInside;  // 216 ... 318 and any other
   }
 }
 
 bool StoredCodeToEleType(int code, int& eleType) {
-  if (code == INT_MIN) return false;
+  if (code == INT_MIN || !RecordKindOf(code).create) return false;
   eleType = code < 0 ? -code : code;
   return true;
 }

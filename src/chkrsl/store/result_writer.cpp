@@ -6,6 +6,7 @@
 #include "chkrsl/io/output_file.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
+#include "chkrsl/store/entry_index.h"
 #include "chkrsl/store/entry_scanner.h"
 #include "chkrsl/store/messages.h"
 
@@ -51,6 +52,7 @@ class ResultOutputs {
     if (!tried_[slot]) {
       tried_[slot] = true;
       const std::string path = ProjectPath(kFilesOfCodes[slot].name);
+      ForgetEntryIndex(path);
       if (!path.empty() && out.Open(path)) out.WriteCount(0);
       else failed_ = true;
     }
@@ -138,6 +140,7 @@ void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
   const std::string path = chkrsl::ProjectPath("CHKCW");
   if (path.empty()) return;
   chkrsl::io::OutputFile out;
+  chkrsl::ForgetEntryIndex(path);
   bool ok = out.Open(path);
   if (ok) {
     int32_t written = 0;

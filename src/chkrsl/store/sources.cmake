@@ -6,3 +6,6 @@ list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/result_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/result_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wall_readers.cpp)
+list(APPEND CHKRSL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/entry_index.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wanted_entries.cpp)

@@ -7,7 +7,8 @@
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/entry_scanner.h"
-#include "chkrsl/store/messages.h"
+#include "chkrsl/store/wanted_entries.h"
+#include "chkrsl/texts/messages.h"
 
 namespace chkrsl {
 namespace {
@@ -194,38 +195,129 @@ int GetAllBoardRsl(WallArray& walls, EdgeArray& edges) {
   return 0;
 }
 
-int GetOneWallRsl(CHKRsl*& wall, int elementNo) {
+namespace chkrsl {
+
+int GetOneWallRslByScan(CHKRsl*& wall, int elementNo) {
   CArray<int, int> one;
   one.Add(elementNo);
   WallArray walls;
   EdgeArray noEdges;
-  if (!chkrsl::ReadWallsAndEdges(one, CArray<int, int>(), walls, noEdges)) return 0;
+  if (!ReadWallsAndEdges(one, CArray<int, int>(), walls, noEdges)) return 0;
   wall = walls[0];
   return 1;
+}
+
+int GetOneEdgeRslByScan(DataForWallEdge*& edge, int edgeNo) {
+  CArray<int, int> one;
+  one.Add(edgeNo);
+  WallArray noWalls;
+  EdgeArray edges;
+  if (!ReadWallsAndEdges(CArray<int, int>(), one, noWalls, edges)) return 0;
+  edge = edges[0];
+  return 1;
+}
+
+int GetAllWallRslByScan(WallArray& walls, CArray<int, int>& elementNos) {
+  walls.SetSize(elementNos.GetSize());
+  for (INT_PTR i = 0; i < elementNos.GetSize(); ++i) {
+    if (!GetOneWallRslByScan(walls[i], elementNos[i])) return 0;
+  }
+  return 1;
+}
+
+int GetAllEdgeRslByScan(EdgeArray& edges, CArray<int, int>& edgeNos) {
+  edges.SetSize(edgeNos.GetSize());
+  for (INT_PTR i = 0; i < edgeNos.GetSize(); ++i) {
+    if (!GetOneEdgeRslByScan(edges[i], edgeNos[i])) return 0;
+  }
+  return 1;
+}
+
+namespace {
+
+std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
+  std::vector<WantedEntry> wants(static_cast<size_t>(elementNos.GetSize()));
+  std::vector<WantedEntry*> all;
+  for (size_t i = 0; i < wants.size(); ++i) {
+    wants[i].eleNo = elementNos[static_cast<INT_PTR>(i)];
+    wants[i].expectedSecType = kWallSecType;
+    all.push_back(&wants[i]);
+  }
+  ReadWantedEntries("CHKCW", all);
+  return wants;
+}
+
+// Hands out a wall that was read (1), or shows why not (0).
+int ReportWall(WantedEntry& w, CHKRsl*& wall) {
+  // The wall file holds concrete records only; anything else is no wall.
+  if (w.outcome == EntryOutcome::kRead && !dynamic_cast<DataForConcreteBase*>(w.rec)) {
+    delete w.rec;
+    w.outcome = EntryOutcome::kMissing;
+  }
+  if (w.outcome == EntryOutcome::kRead) {
+    wall = w.rec;
+    return 1;
+  }
+  if (w.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  AlertUtf8(msg::kWallNotChecked);
+  return 0;
+}
+
+std::vector<WantedEdge> WantedEdges(const CArray<int, int>& edgeNos, bool& opened) {
+  std::vector<WantedEdge> wants(static_cast<size_t>(edgeNos.GetSize()));
+  std::vector<WantedEdge*> all;
+  for (size_t i = 0; i < wants.size(); ++i) {
+    wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
+    all.push_back(&wants[i]);
+  }
+  opened = ReadWantedEdges(all);
+  return wants;
+}
+
+}  // namespace
+}  // namespace chkrsl
+
+int GetOneWallRsl(CHKRsl*& wall, int elementNo) {
+  CArray<int, int> one;
+  one.Add(elementNo);
+  std::vector<chkrsl::WantedEntry> wants = chkrsl::WantedWalls(one);
+  return chkrsl::ReportWall(wants[0], wall);
 }
 
 int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo) {
   CArray<int, int> one;
   one.Add(edgeNo);
-  WallArray noWalls;
-  EdgeArray edges;
-  if (!chkrsl::ReadWallsAndEdges(CArray<int, int>(), one, noWalls, edges)) return 0;
-  edge = edges[0];
+  CTypedPtrArray<CPtrArray, DataForWallEdge*> got;
+  if (!GetAllEdgeRsl(got, one)) return 0;
+  edge = got[0];
   return 1;
 }
 
+// One pass over "CHKCW" for all numbers; the first failure ends the list
+// as it always did, and what was read for later numbers is deleted.
 int GetAllWallRsl(WallArray& walls, CArray<int, int>& elementNos) {
   walls.SetSize(elementNos.GetSize());
-  for (INT_PTR i = 0; i < elementNos.GetSize(); ++i) {
-    if (!GetOneWallRsl(walls[i], elementNos[i])) return 0;
+  std::vector<chkrsl::WantedEntry> wants = chkrsl::WantedWalls(elementNos);
+  for (size_t i = 0; i < wants.size(); ++i) {
+    if (chkrsl::ReportWall(wants[i], walls[static_cast<INT_PTR>(i)])) continue;
+    for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].rec;
+    return 0;
   }
   return 1;
 }
 
 int GetAllEdgeRsl(EdgeArray& edges, CArray<int, int>& edgeNos) {
   edges.SetSize(edgeNos.GetSize());
-  for (INT_PTR i = 0; i < edgeNos.GetSize(); ++i) {
-    if (!GetOneEdgeRsl(edges[i], edgeNos[i])) return 0;
+  bool opened = false;
+  std::vector<chkrsl::WantedEdge> wants = chkrsl::WantedEdges(edgeNos, opened);
+  for (size_t i = 0; i < wants.size(); ++i) {
+    if (opened && wants[i].edge) {
+      edges[static_cast<INT_PTR>(i)] = wants[i].edge;
+      continue;
+    }
+    chkrsl::AlertUtf8(chkrsl::msg::kEdgeNotChecked);
+    for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].edge;
+    return 0;
   }
   return 1;
 }

@@ -36,7 +36,8 @@ CHKRSL_API int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo);
 // Sizes the array to the numbers; slot i receives GetOneWallRsl (or
 // GetOneEdgeRsl) of number i. Stops with 0 at the first number that fails:
 // the slots before it keep their records (the caller's), the later ones
-// are not written. Any order of numbers is accepted.
+// are not written. Any order of numbers is accepted; the file is read from
+// one index of it, whatever the number of walls or edges.
 CHKRSL_API int GetAllWallRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
 CHKRSL_API int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, CArray<int, int>& edgeNos);
 
@@ -50,6 +51,14 @@ namespace chkrsl {
 int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& edgeNos,
                       CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
                       CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
+
+// The per-number readers as first built, each scanning the file from its
+// start; the reference the one-pass readers are held to.
+int GetOneWallRslByScan(CHKRsl*& wall, int elementNo);
+int GetOneEdgeRslByScan(DataForWallEdge*& edge, int edgeNo);
+int GetAllWallRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
+int GetAllEdgeRslByScan(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges,
+                        CArray<int, int>& edgeNos);
 
 // Deletes every edge record of `edges` and empties it.
 CHKRSL_API void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);

@@ -1,0 +1,348 @@
+// Reads and writes at scale: a project of n steel elements of kind 6 (half
+// in "CHKST", half with user sections in "CHKST_N") and n concrete members
+// in "CHKCT" (rectangular beams of 9 sections and rectangular columns),
+// generated once per size on a memory-backed folder. Each read is set
+// beside a raw read of the bytes it touches, the write beside a raw write
+// of the same bytes; the bulk read also reports its peak heap use against
+// the heap the records hold when it returns.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "chkrsl/chkrsl.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+// ---- heap accounting: current and peak bytes of every new/delete ----
+
+namespace {
+std::atomic<int64_t> gHeapNow{0};
+std::atomic<int64_t> gHeapPeak{0};
+constexpr size_t kSizeSlot = alignof(std::max_align_t);
+
+void* Allocate(size_t n) {
+  auto* p = static_cast<unsigned char*>(std::malloc(n + kSizeSlot));
+  if (!p) throw std::bad_alloc();
+  *reinterpret_cast<size_t*>(p) = n;
+  const int64_t now = gHeapNow += static_cast<int64_t>(n);
+  int64_t peak = gHeapPeak.load();
+  while (now > peak && !gHeapPeak.compare_exchange_weak(peak, now)) {
+  }
+  return p + kSizeSlot;
+}
+
+void Release(void* q) {
+  if (!q) return;
+  unsigned char* p = static_cast<unsigned char*>(q) - kSizeSlot;
+  gHeapNow -= static_cast<int64_t>(*reinterpret_cast<size_t*>(p));
+  std::free(p);
+}
+}  // namespace
+
+void* operator new(size_t n) { return Allocate(n); }
+void* operator new[](size_t n) { return Allocate(n); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete[](void* p, size_t) noexcept { Release(p); }
+
+namespace {
+
+// A host keeps its heap between loads; without this glibc hands freed
+// records back to the system after every iteration and each load would
+// pay the first touch of every page again.
+#ifdef __GLIBC__
+const int kKeepHeap = (mallopt(M_TRIM_THRESHOLD, 1 << 30), mallopt(M_MMAP_THRESHOLD, 1 << 30));
+#endif
+
+using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
+
+const char* const kReadFiles[] = {"CHKTT", "CHKST", "CHKST_N", "CHKCT"};
+constexpr int kLoopReads = 2000;
+
+std::string Folder(const char* what, int n) {
+  const std::filesystem::path base =
+      std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+  return (base / ("chkrsl-scale-" + std::string(what) + "-" + std::to_string(n))).string();
+}
+
+void Open(const char* what, int n) {
+  const std::string folder = Folder(what, n);
+  std::filesystem::create_directories(folder);
+  chkrsl::host::OpenProject(folder, "bench");
+}
+
+// Steel elements are 1..n, concrete members n+1..2n.
+void SetDocument(int n) {
+  MyPerDocData* doc = GetQMpDoc();
+  doc->Clear();
+  for (int e = 1; e <= n; ++e) doc->SetElementSecType(e, e % 2 ? 1 : 35);
+  for (int e = n + 1; e <= 2 * n; ++e) doc->SetElementSecType(e, 29);
+}
+
+CHKRsl* MakeSteel(int e) {
+  auto* r = new DataForSteel;
+  r->eleNo = e;
+  r->eleType = 6;
+  r->secType = e % 2 ? 1 : 35;
+  if (r->secType == 35) r->pSec = new DataForNewSec;
+  for (int i = 0; i < 45; ++i) r->dBase[i] = e + i * 0.5;
+  return r;
+}
+
+CHKRsl* MakeConcrete(int e) {
+  auto* r = new DataForConcreteBase;
+  r->eleNo = e;
+  r->eleType = 11;
+  r->secType = 29;
+  const bool beam = e % 2 == 0;
+  r->memberKind = beam ? 1 : 2;  // rectangular beam of 9 sections, rectangular column
+  r->baseInt[2] = beam ? 9 : 0;
+  r->sectionVal.SetSize(r->baseInt[2]);
+  for (int i = 0; i < r->baseInt[2]; ++i) r->sectionVal[i] = e + i;
+  return r;
+}
+
+// Writes a counted file of the records; the count goes first.
+void WriteResultFile(const char* ext, int from, int to, int step, CHKRsl* (*make)(int)) {
+  std::FILE* f = std::fopen(chkrsl::host::ProjectFilePath(ext).c_str(), "wb");
+  std::setvbuf(f, nullptr, _IOFBF, 1 << 20);
+  chkrsl::io::WriteCountAtStart(f, (to - from) / step + 1);
+  for (int e = from; e <= to; e += step) {
+    CHKRsl* r = make(e);
+    r->WriteToCHK(f);
+    delete r;
+  }
+  std::fclose(f);
+}
+
+// Files an hour old, so that kept indexes are trusted at once.
+void Age() {
+  for (const char* ext : kReadFiles) {
+    std::filesystem::last_write_time(chkrsl::host::ProjectFilePath(ext),
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::hours(1));
+  }
+}
+
+void MakeProject(int n) {
+  static int made = -1;
+  Open("read", n);
+  SetDocument(n);
+  if (made == n) return;
+  made = n;
+  chkrsl::io::ByteWriter table;
+  table.I32(2 * n);
+  for (int e = 1; e <= 2 * n; ++e) table.I32(e).I32(e <= n ? 6 : 11);
+  chkrsl::io::WriteWholeFile(chkrsl::host::ProjectFilePath("CHKTT").c_str(), table.data(),
+                             table.size());
+  WriteResultFile("CHKST", 1, n - (n % 2 == 0), 2, MakeSteel);
+  WriteResultFile("CHKST_N", 2, n - (n % 2), 2, MakeSteel);
+  WriteResultFile("CHKCT", n + 1, 2 * n, 1, MakeConcrete);
+  Age();
+}
+
+// k numbers spread evenly over [first, first + n).
+CArray<int, int>* Spread(int first, int n, int k) {
+  auto* nos = new CArray<int, int>;
+  for (int i = 0; i < k; ++i) nos->Add(first + static_cast<int>(int64_t{i} * n / k));
+  return nos;
+}
+
+int64_t RawRead(const std::vector<const char*>& exts) {
+  static std::vector<char> block(1 << 20);
+  int64_t bytes = 0;
+  for (const char* ext : exts) {
+    std::FILE* f = std::fopen(chkrsl::host::ProjectFilePath(ext).c_str(), "rb");
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    for (size_t got; (got = std::fread(block.data(), 1, block.size(), f)) > 0;) bytes += got;
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+void BM_RawRead(benchmark::State& state) {
+  MakeProject(static_cast<int>(state.range(0)));
+  int64_t bytes = 0;
+  for (auto _ : state) {
+    bytes = RawRead({kReadFiles[0], kReadFiles[1], kReadFiles[2], kReadFiles[3]});
+  }
+  state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void BM_BulkRead(benchmark::State& state) {
+  MakeProject(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Records recs;
+    const int64_t before = gHeapNow;
+    gHeapPeak = before;
+    if (!GetAllEleRsl(recs)) state.SkipWithError("load failed");
+    state.counters["held_MB"] = static_cast<double>(gHeapNow - before) / 1e6;
+    state.counters["peak_MB"] = static_cast<double>(gHeapPeak - before) / 1e6;
+    state.counters["peak/held"] =
+        static_cast<double>(gHeapPeak - before) / static_cast<double>(gHeapNow - before);
+    chkrsl::DeleteAllRecords(recs);
+  }
+}
+
+// The raw read and the bulk read of one family's files (the table too).
+void BM_RawReadSteel(benchmark::State& state) {
+  MakeProject(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(RawRead({"CHKTT", "CHKST", "CHKST_N"}));
+}
+void BM_RawReadConcrete(benchmark::State& state) {
+  MakeProject(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(RawRead({"CHKTT", "CHKCT"}));
+}
+
+void BulkOfFamily(benchmark::State& state, int first) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  CArray<int, int> elements, kinds, wanted;
+  chkrsl::ReadElementTable(elements, kinds);
+  for (int e = first; e < first + n; ++e) wanted.Add(e);
+  for (auto _ : state) {
+    Records recs;
+    if (!chkrsl::GetEleRslByKind(recs, elements, kinds, wanted)) state.SkipWithError("load failed");
+    chkrsl::DeleteAllRecords(recs);
+  }
+}
+void BM_BulkReadSteel(benchmark::State& state) { BulkOfFamily(state, 1); }
+
+// The floor under any bulk read: creating the steel records (and their
+// section sub-records) the read returns, held together, without reading.
+void BM_AllocateSteel(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    Records recs;
+    for (int e = 1; e <= n; ++e) recs.Add(MakeSteel(e));
+    chkrsl::DeleteAllRecords(recs);
+  }
+}
+void BM_BulkReadConcrete(benchmark::State& state) {
+  BulkOfFamily(state, static_cast<int>(state.range(0)) + 1);
+}
+
+// The list form for k steel elements, with no index kept (cold).
+void BM_ListForm(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  CArray<int, int>* nos = Spread(1, n, static_cast<int>(state.range(1)));
+  for (auto _ : state) {
+    chkrsl::host::DropEntryIndexes();
+    Records recs;
+    if (!GetAllEleRsl(recs, *nos)) state.SkipWithError("read failed");
+    chkrsl::DeleteAllRecords(recs);
+  }
+  delete nos;
+}
+
+// The display call for k concrete members, cold.
+void BM_DisplayCall(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  const int k = static_cast<int>(state.range(1));
+  AcIntArray nos;
+  for (int i = 0; i < k; ++i) nos.append(n + 1 + static_cast<int>(int64_t{i} * n / k));
+  for (auto _ : state) {
+    chkrsl::host::DropEntryIndexes();
+    ShowConcreteFrameStl* info = nullptr;
+    if (!GetCTMemberChkInfo(nos, info)) state.SkipWithError("read failed");
+    ReleaseChkInfo(info);
+  }
+}
+
+// 2 000 single reads in a loop, the index warm.
+void BM_GetOneEleRslLoop(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  CArray<int, int>* nos = Spread(1, n, kLoopReads);
+  CHKRsl* warm = nullptr;
+  int kind = 0;
+  GetOneEleRsl(warm, kind, 1);
+  GetOneEleRsl(warm, kind, 2);
+  for (auto _ : state) {
+    for (INT_PTR i = 0; i < nos->GetSize(); ++i) {
+      CHKRsl* rec = nullptr;
+      if (!GetOneEleRsl(rec, kind, (*nos)[i])) state.SkipWithError("read failed");
+      delete rec;
+    }
+  }
+  delete nos;
+}
+
+// WriteCHKResult of all records into a project of its own, against a raw
+// write of the same bytes.
+void WriteProjectOf(int n, Records& recs) {
+  MakeProject(n);
+  GetAllEleRsl(recs);
+  Open("write", n);
+  chkrsl::io::ByteWriter table;
+  table.I32(2 * n);
+  for (int e = 1; e <= 2 * n; ++e) {
+    table.I32(e).I32(e > n ? 3 : e % 2 ? 6 : 26).I32(e > n ? 11 : 6);
+  }
+  chkrsl::io::WriteWholeFile(chkrsl::host::ProjectFilePath("CHKFF").c_str(), table.data(),
+                             table.size());
+}
+
+void BM_Write(benchmark::State& state) {
+  Records recs;
+  WriteProjectOf(static_cast<int>(state.range(0)), recs);
+  for (auto _ : state) WriteCHKResult(recs);
+  chkrsl::DeleteAllRecords(recs);
+}
+
+void BM_RawWrite(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  std::vector<std::vector<uint8_t>> contents;
+  for (const char* ext : {"CHKST", "CHKST_N", "CHKCT"}) {
+    const std::string path = chkrsl::host::ProjectFilePath(ext);
+    std::vector<uint8_t> bytes(static_cast<size_t>(std::filesystem::file_size(path)));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
+    std::fclose(f);
+    contents.push_back(std::move(bytes));
+  }
+  Open("write", n);
+  for (auto _ : state) {
+    int i = 0;
+    for (const char* ext : {"CHKST", "CHKST_N", "CHKCT"}) {
+      const auto& bytes = contents[i++];
+      std::FILE* f = std::fopen(chkrsl::host::ProjectFilePath(ext).c_str(), "wb");
+      for (size_t at = 0; at < bytes.size(); at += 1 << 20) {
+        std::fwrite(bytes.data() + at, 1, std::min<size_t>(1 << 20, bytes.size() - at), f);
+      }
+      std::fclose(f);
+    }
+  }
+}
+
+#define SIZES Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond)
+#define SIZES_K                                                                \
+  Args({20000, 200})->Args({20000, 2000})->Args({200000, 200})->Args({200000, 2000}) \
+      ->Unit(benchmark::kMillisecond)
+
+BENCHMARK(BM_RawRead)->SIZES;
+BENCHMARK(BM_BulkRead)->SIZES->Iterations(3);
+BENCHMARK(BM_RawReadSteel)->SIZES;
+BENCHMARK(BM_BulkReadSteel)->SIZES;
+BENCHMARK(BM_AllocateSteel)->SIZES;
+BENCHMARK(BM_RawReadConcrete)->SIZES;
+BENCHMARK(BM_BulkReadConcrete)->SIZES;
+BENCHMARK(BM_ListForm)->SIZES_K;
+BENCHMARK(BM_DisplayCall)->SIZES_K;
+BENCHMARK(BM_GetOneEleRslLoop)->SIZES;
+BENCHMARK(BM_RawWrite)->SIZES;
+BENCHMARK(BM_Write)->SIZES;
+
+}  // namespace
