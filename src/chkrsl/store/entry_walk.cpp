@@ -146,7 +146,7 @@ bool EntryWalker::Fits(const WalkedEntry& e, int64_t lengthWord) {
 bool EntryWalker::PassOverUndecoded(WalkedEntry& e) {
   if (e.bodyBytes < 0) {
     int32_t length = 0;
-    if (std::fseek(f_, static_cast<long>(e.offset + kHeaderBytes), SEEK_SET) != 0 ||
+    if (!io::SeekTo(f_, e.offset + kHeaderBytes) ||
         !io::ReadI32(f_, length) || length < 0) {
       return Stop(Text("entry ", e.index, " of element ", e.header.eleNo) +
                   " has an unsound length word " + std::to_string(length));
@@ -154,7 +154,7 @@ bool EntryWalker::PassOverUndecoded(WalkedEntry& e) {
     e.bodyBytes = length;
     if (!Fits(e, io::kInt32Bytes)) return false;
   }
-  if (std::fseek(f_, static_cast<long>(EntryEnd(e)), SEEK_SET) == 0) return true;
+  if (io::SeekTo(f_, EntryEnd(e))) return true;
   return Stop(Text("entry ", e.index, " cannot be passed over at ", EntryEnd(e)));
 }
 
