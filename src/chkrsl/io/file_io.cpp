@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "chkrsl/io/write_seam.h"
+
 #ifdef _WIN32
 #include <io.h>
 #define CHKRSL_FSTAT _fstat64
@@ -80,17 +82,16 @@ bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes) {
   return left >= 0 && itemBytes > 0 && count <= left / itemBytes;
 }
 
-bool WriteBytes(std::FILE* f, const void* src, size_t n) {
-  if (!f) return false;
-  if (n == 0) return true;
-  return std::fwrite(src, 1, n, f) == n;
-}
+bool WriteBytes(std::FILE* f, const void* src, size_t n) { return WriteToStream(f, src, n); }
 
 bool WriteWholeFile(const char* path, const void* src, size_t n) {
-  std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
+  std::FILE* f = OpenForWriting(path);
   if (!f) return false;
-  const bool written = WriteBytes(f, src, n);
-  return std::fclose(f) == 0 && written;
+  const bool written = WriteBytes(f, src, n) && FlushStream(f);
+  if (CloseStream(f) && written) return true;
+  // Part of the contents would pass for the whole.
+  std::remove(path);
+  return false;
 }
 
 bool WriteCountAtStart(std::FILE* f, int32_t count) {
