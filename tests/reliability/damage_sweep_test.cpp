@@ -4,7 +4,6 @@
 // what it returns for the whole file, and the all-or-nothing readers fail.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,21 +15,26 @@ namespace {
 
 using chkrsl_test::Bytes;
 
-// What the readers of one family gave: whether the all-or-nothing read
-// succeeded, and the bytes of each record the partial readers returned
-// (empty where they failed).
+// Whether the all-or-nothing read succeeded, and the bytes of each record
+// the partial readers returned (empty where they failed).
 struct Outcome {
   bool whole = false;
   std::vector<Bytes> records;
 };
 
-Bytes EdgeBytes(const DataForWallEdge* e) {
-  Bytes b(sizeof e->dRsl + sizeof e->nRsl + 2);
-  std::memcpy(b.data(), e->dRsl, sizeof e->dRsl);
-  std::memcpy(b.data() + sizeof e->dRsl, e->nRsl, sizeof e->nRsl);
-  b[b.size() - 2] = e->bFlag[0];
-  b.back() = static_cast<uint8_t>(e->edgeNo);
-  return b;
+Bytes Of(CHKRsl* r) { return r ? chkrsl_test::WrittenBytes(*r) : Bytes(); }
+Bytes Of(DataForEffArea* r) {
+  return r ? chkrsl_test::CaptureWrites([r](std::FILE* f) { r->WriteEffArea(f); }) : Bytes();
+}
+Bytes Of(DataForWallEdge* e) {
+  if (!e) return Bytes();
+  chkrsl::io::ByteWriter w;
+  w.F64s(e->dRsl, 17).I32s(e->nRsl, 2).U8(e->bFlag[0]).I32(e->edgeNo);
+  return w.bytes();
+}
+template <class Array>
+void Take(Outcome& o, Array& got) {
+  for (INT_PTR i = 0; i < got.GetSize(); ++i) o.records.push_back(Of(got[i]));
 }
 
 class DamageSweep : public chkrsl_test::ExampleProjectTest {
@@ -38,9 +42,9 @@ class DamageSweep : public chkrsl_test::ExampleProjectTest {
   void SetUp() override {
     ExampleProjectTest::SetUp();
     chkrsl::host::SetViewerLauncher([](const std::string&) { return true; });
-    for (int e = 1; e <= 5; ++e) effs.Add(new DataForEffArea);
-    for (INT_PTR i = 0; i < effs.GetSize(); ++i) {
-      effs[i]->eleNo = static_cast<int>(2 * i + 1);
+    for (int i = 0; i < DataForEffArea::kLists; ++i) {
+      effs.Add(new DataForEffArea);
+      effs[i]->eleNo = 2 * i + 1;
       effs[i]->effCount[i] = 1;
       effs[i]->effList[i].Add(new EffAreaItem{{i + 0.5, 1, 2, 3, 4}});
     }
@@ -54,40 +58,38 @@ class DamageSweep : public chkrsl_test::ExampleProjectTest {
     chkrsl::host::SetViewerLauncher(nullptr);
     ExampleProjectTest::TearDown();
   }
+  void Clear() {
+    chkrsl::DeleteAllRecords(recs);
+    chkrsl::DeleteAllRecords(walls);
+    chkrsl::DeleteAllEdges(edges);
+  }
 
+  // Each read is told whether to run the readers that may succeed in part;
+  // an inverted file only has to be survived.
   Outcome ReadElements(CArray<int, int>& eleNos, bool partial) {
-    Outcome o;
-    o.whole = GetAllEleRsl(recs) == 1;
-    chkrsl::DeleteAllRecords(recs);
-    if (!partial) return o;
-    GetAllEleRsl(recs, eleNos);
-    for (INT_PTR i = 0; i < recs.GetSize(); ++i)
-      o.records.push_back(recs[i] ? chkrsl_test::WrittenBytes(*recs[i]) : Bytes());
-    chkrsl::DeleteAllRecords(recs);
+    Outcome o{GetAllEleRsl(recs) == 1, {}};
+    Clear();
+    if (partial) GetAllEleRsl(recs, eleNos);
+    Take(o, recs);
+    Clear();
     return o;
   }
-  Outcome ReadBoards(CArray<int, int>& wallNos, CArray<int, int>& edgeNos, bool partial) {
-    Outcome o;
-    o.whole = GetAllBoardRsl(walls, edges) == 1;
-    chkrsl::DeleteAllRecords(walls);
-    chkrsl::DeleteAllEdges(edges);
-    if (!partial) return o;
-    GetAllWallRsl(walls, wallNos);
-    GetAllEdgeRsl(edges, edgeNos);
-    for (INT_PTR i = 0; i < walls.GetSize(); ++i)
-      o.records.push_back(walls[i] ? chkrsl_test::WrittenBytes(*walls[i]) : Bytes());
-    for (INT_PTR i = 0; i < edges.GetSize(); ++i) o.records.push_back(edges[i] ? EdgeBytes(edges[i]) : Bytes());
-    chkrsl::DeleteAllRecords(walls);
-    chkrsl::DeleteAllEdges(edges);
+  Outcome ReadBoards(bool partial) {
+    Outcome o{GetAllBoardRsl(walls, edges) == 1, {}};
+    Clear();
+    if (partial && GetAllWallRsl(walls, wallNos) + GetAllEdgeRsl(edges, edgeNos) >= 0) {
+      Take(o, walls);
+      Take(o, edges);
+    }
+    Clear();
     return o;
   }
   Outcome ReadEffAreas() {
-    Outcome o;
-    o.whole = true;
+    Outcome o{true, {}};
     for (INT_PTR i = 0; i < effs.GetSize(); ++i) {
       DataForEffArea* rec = nullptr;
       o.whole = ReadEffectiveArea(effs[i]->eleNo, rec) == 1 && o.whole;
-      o.records.push_back(rec ? chkrsl_test::CaptureWrites([&](std::FILE* f) { rec->WriteEffArea(f); }) : Bytes());
+      o.records.push_back(Of(rec));
       delete rec;
     }
     return o;
@@ -96,10 +98,9 @@ class DamageSweep : public chkrsl_test::ExampleProjectTest {
     int n[4] = {-1, -1, -1, -1};
     double d[4] = {-1, -1, -1, -1};
     ReadLSZD(n[0], d[0], d[1], n[1], d[2], n[2], n[3], d[3], nullptr, nullptr);
-    Bytes b(sizeof n + sizeof d);
-    std::memcpy(b.data(), n, sizeof n);
-    std::memcpy(b.data() + sizeof n, d, sizeof d);
-    return {false, {n[0] == -1 ? Bytes() : b}};
+    chkrsl::io::ByteWriter w;
+    w.I32s(n, 4).F64s(d, 4);
+    return {false, {n[0] == -1 ? Bytes() : w.bytes()}};
   }
   Outcome WriteReport() {
     std::filesystem::remove(chkrsl::host::UserFilePath("Chk_WLT"));
@@ -108,25 +109,20 @@ class DamageSweep : public chkrsl_test::ExampleProjectTest {
   }
 
   CTypedPtrArray<CPtrArray, DataForEffArea*> effs;
+  CArray<int, int> wallNos, edgeNos;
 };
 
 TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
-  CArray<int, int> eleNos, wallNos, edgeNos;
+  CArray<int, int> eleNos;
   ASSERT_EQ(GetAllEleRsl(recs), 1);
-  for (INT_PTR i = 0; i < recs.GetSize(); ++i) eleNos.Add(recs[i]->eleNo);
   ASSERT_EQ(GetAllBoardRsl(walls, edges), 1);
+  for (INT_PTR i = 0; i < recs.GetSize(); ++i) eleNos.Add(recs[i]->eleNo);
   for (INT_PTR i = 0; i < walls.GetSize(); ++i) wallNos.Add(walls[i]->eleNo);
   for (INT_PTR i = 0; i < edges.GetSize(); ++i) edgeNos.Add(edges[i]->edgeNo);
-  chkrsl::DeleteAllRecords(recs);
-  chkrsl::DeleteAllRecords(walls);
-  chkrsl::DeleteAllEdges(edges);
+  Clear();
 
-  // Each read is given whether to run the readers that may succeed in part;
-  // an inverted file only has to be survived.
   using Read = std::function<Outcome(bool)>;
-  const Read boards = [&](bool partial) { return ReadBoards(wallNos, edgeNos, partial); };
-  const Read effAreas = [&](bool) { return ReadEffAreas(); };
-  const Read lszd = [&](bool) { return ReadLszdHeader(); };
+  const Read boards = [&](bool partial) { return ReadBoards(partial); };
   const Read report = [&](bool) { return WriteReport(); };
   struct Case {
     std::string ext;
@@ -134,30 +130,30 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
     Bytes elementTable = {};  // while the file is damaged; none: the project's
   };
   std::vector<Case> cases = {{"CHKWT", boards}, {"CHKCW", boards}, {"Edge", boards},
-                             {"EFFAL", effAreas}, {"LSZD", lszd}, {"Dlg_DesWLT", report},
-                             {"PCR", report},
+                             {"EFFAL", [&](bool) { return ReadEffAreas(); }},
+                             {"LSZD", [&](bool) { return ReadLszdHeader(); }},
+                             {"Dlg_DesWLT", report}, {"PCR", report},
                              {"CHKTT", [&](bool partial) { return ReadElements(eleNos, partial); }}};
   // A result file: the element table lists only its own elements, so that
   // the bulk read does not read the others again for every byte.
   const Bytes table = ReadProjectFile("CHKTT");
   std::vector<CArray<int, int>> ofFile(static_cast<size_t>(chkrsl::ResultFileId::kCount));
-  for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i) {
+  for (size_t i = 0; i < ofFile.size(); ++i) {
     const char* ext = chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i));
     std::FILE* f = chkrsl::OpenProjectFile(ext);
     if (!f) continue;
-    CArray<int, int>& mine = ofFile[static_cast<size_t>(i)];
-    chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) { mine.Add(h.eleNo); });
-    std::fclose(f);
-    Bytes own;
-    chkrsl_test::PutI32(own, static_cast<int32_t>(mine.GetSize()));
-    for (INT_PTR k = 0; k < mine.GetSize(); ++k) {
+    Bytes own(4);
+    chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) {
       for (size_t at = 4; at + 8 <= table.size(); at += 8) {
-        if (chkrsl_test::GetI32(table, at) != mine[k]) continue;
+        if (chkrsl_test::GetI32(table, at) != h.eleNo) continue;
+        ofFile[i].Add(h.eleNo);
         own.insert(own.end(), table.begin() + static_cast<long>(at), table.begin() + static_cast<long>(at) + 8);
         break;
       }
-    }
-    cases.push_back({ext, [&](bool partial) { return ReadElements(mine, partial); }, own});
+    });
+    std::fclose(f);
+    chkrsl::io::EncodeFixed32(own.data(), static_cast<int32_t>(ofFile[i].GetSize()));
+    cases.push_back({ext, [&, i](bool partial) { return ReadElements(ofFile[i], partial); }, own});
   }
 
   for (const Case& c : cases) {
@@ -180,7 +176,6 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
     }
     WriteProjectFile(c.ext, intact);
     WriteProjectFile("CHKTT", table);
-    alerts.clear();
   }
 }
 
