@@ -63,7 +63,7 @@ bool SkipForward(std::FILE* f, int64_t n) {
 }
 
 bool PassOver(std::FILE* f, int64_t n) {
-  constexpr int64_t kReadThrough = 64 * 1024;
+  constexpr int64_t kReadThrough = int64_t{64} * 1024;
   if (n < 0) return false;
   if (n > kReadThrough) return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0 && PositionWithinFile(f);
   uint8_t scratch[4096];
