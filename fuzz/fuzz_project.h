@@ -106,17 +106,28 @@ inline int32_t I32At(const Bytes& b, size_t at) {
 // An entry header as a walk of the file met it, with where its body starts.
 struct WalkedEntry {
   chkrsl::EntryHeader header;
-  long bodyAt = 0;
+  size_t bodyAt = 0;
 };
 
-inline std::vector<WalkedEntry> WalkEntries(const char* ext) {
+// The entries a walk of the project file `ext` (holding `bytes`) passes
+// over, and the one it stops at when it stops early.
+inline std::vector<WalkedEntry> WalkEntries(const char* ext, const Bytes& bytes) {
   std::vector<WalkedEntry> entries;
   std::FILE* f = chkrsl::OpenProjectFile(ext);
   if (!f) return entries;
-  chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) {
-    entries.push_back({h, std::ftell(f)});
+  size_t next = 4;  // after the count; the walk visits an entry once passed over
+  const bool all = chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) {
+    entries.push_back({h, next + 12});
+    next = static_cast<size_t>(std::ftell(f));
   });
   std::fclose(f);
+  if (!all && next + 12 <= bytes.size()) {
+    chkrsl::EntryHeader h;
+    h.eleNo = I32At(bytes, next);
+    h.storedCode = I32At(bytes, next + 4);
+    h.secType = I32At(bytes, next + 8);
+    entries.push_back({h, next + 12});
+  }
   return entries;
 }
 
@@ -133,7 +144,7 @@ inline bool HasKnownEntryFault(const Bytes& file, const std::vector<WalkedEntry>
     const int code = e.header.storedCode;
     if (code < 0 && code != -6 && code != -8) return true;
     if (code == 11 || code == 18) continue;
-    const int32_t memberKind = I32At(file, static_cast<size_t>(e.bodyAt) + 12);
+    const int32_t memberKind = I32At(file, e.bodyAt + 12);
     if ((code < 0) != (memberKind == 6)) return true;
   }
   return false;

@@ -30,7 +30,7 @@ void Check(const uint8_t* data, size_t size) {
   fuzz::WriteProjectFile("CHKCW", wallFile);
   fuzz::WriteProjectFile("Edge", data + a + b, size - a - b);
   GetQMpDoc()->SetElementSecType(0, 29);
-  const bool knownFault = fuzz::HasKnownEntryFault(wallFile, fuzz::WalkEntries("CHKCW"));
+  const bool knownFault = fuzz::HasKnownEntryFault(wallFile, fuzz::WalkEntries("CHKCW", wallFile));
 
   // The list as the readers should see it, when it is small and sound.
   const int32_t w = fuzz::I32At(list, 0);

@@ -22,6 +22,7 @@ mkdir -p "$build_dir/findings"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 targets=${FUZZ_TARGETS:-"element_files walls_edges eff_area lszd purlin record_round_trip"}
+failed=""
 for t in $targets; do
   mkdir -p "$work/$t"
   cp fuzz/corpus/"$t"/* "$work/$t/"
@@ -29,5 +30,9 @@ for t in $targets; do
   echo "== fuzz_$t"
   (cd "$work" && nice "$OLDPWD/$build_dir/fuzz/fuzz_$t" "$t" "${limit[@]}" \
     -dict="$OLDPWD/fuzz/chkrsl.dict" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$OLDPWD/$build_dir/findings/$t-" -print_final_stats=1)
+    -artifact_prefix="$OLDPWD/$build_dir/findings/$t-" -print_final_stats=1) || failed="$failed $t"
 done
+if [ -n "$failed" ]; then
+  echo "fuzz findings in:$failed (inputs in $build_dir/findings)"
+  exit 1
+fi
