@@ -1,20 +1,49 @@
-// Every file of the example project (and generated "EFFAL" and "LSZD"
-// files) cut at every byte, and separately with each byte inverted. No
-// reader may crash; on a cut file a reader either fails or returns exactly
-// what it returns for the whole file, and the all-or-nothing readers fail.
+// The whole example project under damage: every file cut at every byte or
+// with a byte inverted, and every write of each writer failing in turn.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "reliability/example_project_test.h"
+#include "support/project_fixture.h"
 
 namespace {
 
+using chkrsl::io::WriteFaults;
 using chkrsl_test::Bytes;
 
+// A project holding a copy of the bundled example project, the document
+// holding the section types its files were checked with.
+class ExampleProjectTest : public chkrsl_test::ProjectTest {
+ protected:
+  void SetUp() override {
+    ProjectTest::SetUp();
+    for (const auto& entry : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
+      const std::string name = entry.path().filename().string();
+      if (name.rfind("example.", 0) != 0) continue;  // the wall purlin project is another
+      WriteProjectFile(name.substr(name.find('.') + 1), chkrsl_test::ReadFileBytes(entry.path().string()));
+    }
+    std::vector<const char*> names = {"CHKCW"};
+    for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
+      names.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
+    for (const char* ext : names) {
+      std::FILE* f = chkrsl::OpenProjectFile(ext);
+      if (!f) continue;
+      chkrsl::WalkEntryHeaders(f, [](const chkrsl::EntryHeader& h) {
+        if (h.eleNo >= 0 && h.eleNo < (1 << 20)) GetQMpDoc()->SetElementSecType(h.eleNo, h.secType);
+      });
+      std::fclose(f);
+    }
+  }
+};
+
+// Every file of the example project (and generated "EFFAL" and "LSZD"
+// files) cut at every byte, and separately with each byte inverted. No
+// reader may crash; on a cut file a reader either fails or returns exactly
+// what it returns for the whole file, and the all-or-nothing readers fail.
 // Whether the all-or-nothing read succeeded, and the bytes of each record
 // the partial readers returned (empty where they failed).
 struct Outcome {
@@ -37,11 +66,12 @@ void Take(Outcome& o, Array& got) {
   for (INT_PTR i = 0; i < got.GetSize(); ++i) o.records.push_back(Of(got[i]));
 }
 
-class DamageSweep : public chkrsl_test::ExampleProjectTest {
+class DamageSweep : public ExampleProjectTest {
  protected:
   void SetUp() override {
     ExampleProjectTest::SetUp();
     chkrsl::host::SetViewerLauncher([](const std::string&) { return true; });
+    chkrsl::host::FixClock(1700000000);
     for (int i = 0; i < DataForEffArea::kLists; ++i) {
       effs.Add(new DataForEffArea);
       effs[i]->eleNo = 2 * i + 1;
@@ -54,9 +84,17 @@ class DamageSweep : public chkrsl_test::ExampleProjectTest {
     WriteProjectFile("LSZD", lszd);
   }
   void TearDown() override {
+    WriteFaults::Disarm();
     for (INT_PTR i = 0; i < effs.GetSize(); ++i) delete effs[i];
     chkrsl::host::SetViewerLauncher(nullptr);
+    chkrsl::host::UseSystemClock();
     ExampleProjectTest::TearDown();
+  }
+  std::map<std::string, Bytes> Snapshot() const {
+    std::map<std::string, Bytes> files;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+      files[e.path().string()] = chkrsl_test::ReadFileBytes(e.path().string());
+    return files;
   }
   void Clear() {
     chkrsl::DeleteAllRecords(recs);
@@ -176,6 +214,51 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
     }
     WriteProjectFile(c.ext, intact);
     WriteProjectFile("CHKTT", table);
+  }
+}
+
+// Each writer with every one of its writes, flushes and closes failing in
+// turn: one alert, no handle left open, and every file it writes is left
+// either as a clean run writes it, or claiming no entries (a report: gone).
+using WriteFaultsTest = DamageSweep;
+
+TEST_F(WriteFaultsTest, EveryWriteFlushAndCloseFailsInTurn) {
+  ASSERT_EQ(GetAllEleRsl(recs), 1);
+  ASSERT_EQ(GetAllBoardRsl(walls, edges), 1);
+  doc().purlinKind = kRoofPurlin;
+  const std::function<void()> writers[] = {[this] { WriteCHKResult(recs); },
+                                           [this] { WriteCHKResult_Wall(walls); },
+                                           [this] { WriteAlEffArea(effs); },
+                                           [] { WritePurlineRsl(); }};
+  for (const auto& write : writers) {
+    const std::map<std::string, Bytes> before = Snapshot();
+    alerts.clear();
+    WriteFaults::Arm(-1);
+    write();
+    const chkrsl::io::WriteSeamCounts clean = WriteFaults::Counts();
+    ASSERT_TRUE(alerts.empty());
+    ASSERT_GT(clean.operations, 0);
+    std::map<std::string, Bytes> written = Snapshot();
+    for (const auto& [path, bytes] : before)
+      if (written[path] == bytes) written.erase(path);
+
+    for (int64_t n = 0; n < clean.operations; ++n) {
+      for (const auto& file : written) std::filesystem::remove(file.first);
+      alerts.clear();
+      WriteFaults::Arm(n);
+      write();
+      const chkrsl::io::WriteSeamCounts c = WriteFaults::Counts();
+      WriteFaults::Disarm();
+      EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"}) << "operation " << n;
+      EXPECT_EQ(c.opened, c.closed) << "operation " << n;
+      for (const auto& [path, whole] : written) {
+        const Bytes left = chkrsl_test::ReadFileBytes(path);
+        const bool noEntries = path.find("Chk_WLT") == std::string::npos
+                                   ? left.size() <= 4 && left == Bytes(left.size(), 0)
+                                   : !std::filesystem::exists(path);
+        EXPECT_TRUE(left == whole || noEntries) << path << " after failing operation " << n;
+      }
+    }
   }
 }
 
