@@ -14,6 +14,7 @@
 #include "chkrsl/io/coding.h"
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/io/output_file.h"
+#include "chkrsl/io/write_seam.h"
 
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/records/composite.h"

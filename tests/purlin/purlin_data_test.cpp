@@ -11,8 +11,6 @@ namespace {
 using chkrsl_test::Bytes;
 using chkrsl_test::GetF64;
 using chkrsl_test::GetI32;
-using chkrsl_test::PutF64;
-using chkrsl_test::PutI32;
 
 class PurlinData : public chkrsl_test::ProjectTest {
  protected:
@@ -68,24 +66,6 @@ TEST_F(PurlinData, DesignFilesOfBothKinds) {
   EXPECT_EQ(DesignBytes(read, kWallPurlin), b);
 }
 
-TEST_F(PurlinData, AShortFileFillsOnlyTheFieldsItHoldsWhole) {
-  Bytes b;
-  PutI32(b, 3);
-  PutI32(b, 1);
-  PutI32(b, 6);
-  PutF64(b, 1e5);
-  PutF64(b, 0.2);                // roof slope
-  b.resize(b.size() + 5, 0xFF);  // the span cut short
-  WriteProjectFile("Dlg_DesWLT", b);
-  doc().purlinKind = kRoofPurlin;
-  PurlineDesData read;
-  ASSERT_TRUE(ReadPurlineDesData(read));
-  EXPECT_EQ(read.steelGrade, 3);
-  EXPECT_EQ(read.roofSlope, 0.2);
-  EXPECT_EQ(read.span, 0);
-  EXPECT_EQ(read.spacing, 0);
-}
-
 TEST_F(PurlinData, DesignPathIsComposedWithPurlinKindZeroAndTheKindComesBack) {
   std::vector<int> seen;
   chkrsl::host::SetPathObserver([&](const char*) { seen.push_back(GetQMpDoc()->purlinKind); });
@@ -133,16 +113,26 @@ TEST_F(PurlinData, CheckFileRoundTripsAtItsOffsets) {
   EXPECT_EQ(CheckBytes(read), file);
 }
 
-TEST_F(PurlinData, AMissingCheckFileIsAnAlert) {
+// A check file missing or cut short is an alert and leaves nothing of what
+// it held; a design file cut short reads like a missing one (the sweep
+// tests every cut); bytes past a layout are not looked at.
+TEST_F(PurlinData, MissingOrShortFilesCannotBeRead) {
+  const Bytes chk = CheckBytes(purlin_test::AllChecks());
   PurlineChkData read;
   read.A = 5;
   EXPECT_FALSE(ReadPurlineChkData(read));
-  EXPECT_EQ(alerts, std::vector<std::string>{"写文件时发生错误!"});
+  WriteProjectFile("PCR", Bytes(chk.begin(), chk.end() - 1));
+  EXPECT_FALSE(ReadPurlineChkData(read));
+  EXPECT_EQ(read.A, 0);
+  EXPECT_EQ(alerts, std::vector<std::string>(2, "写文件时发生错误!"));
 
-  WriteProjectFile("PCR", Bytes(100, 0));  // short: the rest stays 0
-  read.deflectionN = 7;
-  EXPECT_TRUE(ReadPurlineChkData(read));
-  EXPECT_EQ(read.deflectionN, 0);
+  doc().purlinKind = kRoofPurlin;
+  Bytes longer = DesignBytes(purlin_test::RoofDesign(), kRoofPurlin);
+  longer.push_back(7);
+  WriteProjectFile("Dlg_DesWLT", longer);
+  PurlineDesData des;
+  EXPECT_TRUE(ReadPurlineDesData(des));
+  EXPECT_EQ(des.shapeCoef, purlin_test::RoofDesign().shapeCoef);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "chkrsl/io/write_seam.h"
+
 #ifdef _WIN32
 #include <io.h>
 #define CHKRSL_FSTAT _fstat64
@@ -109,7 +111,7 @@ bool SkipForward(std::FILE* f, int64_t n) {
 }
 
 bool PassOver(std::FILE* f, int64_t n) {
-  constexpr int64_t kReadThrough = 64 * 1024;
+  constexpr int64_t kReadThrough = int64_t{64} * 1024;
   if (n < 0) return false;
   if (n > kReadThrough) return CHKRSL_FSEEK(f, n, SEEK_CUR) == 0 && PositionWithinFile(f);
   uint8_t scratch[4096];
@@ -128,17 +130,16 @@ bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes) {
   return left >= 0 && itemBytes > 0 && count <= left / itemBytes;
 }
 
-bool WriteBytes(std::FILE* f, const void* src, size_t n) {
-  if (!f) return false;
-  if (n == 0) return true;
-  return std::fwrite(src, 1, n, f) == n;
-}
+bool WriteBytes(std::FILE* f, const void* src, size_t n) { return WriteToStream(f, src, n); }
 
 bool WriteWholeFile(const char* path, const void* src, size_t n) {
-  std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
+  std::FILE* f = OpenForWriting(path);
   if (!f) return false;
-  const bool written = WriteBytes(f, src, n);
-  return std::fclose(f) == 0 && written;
+  const bool written = WriteBytes(f, src, n) && FlushStream(f);
+  if (CloseStream(f) && written) return true;
+  // Part of the contents would pass for the whole.
+  std::remove(path);
+  return false;
 }
 
 bool WriteCountAtStart(std::FILE* f, int32_t count) {

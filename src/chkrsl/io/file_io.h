@@ -68,12 +68,13 @@ bool PassOver(std::FILE* f, int64_t n);
 // the file. Negative counts never fit.
 bool CountFits(std::FILE* f, int64_t count, int64_t itemBytes);
 
-// Writes all bytes; false on a short write.
+// Writes all bytes; false on a short write. Through the write seam.
 bool WriteBytes(std::FILE* f, const void* src, size_t n);
 inline bool WriteBytes(std::FILE* f, const ByteWriter& w) { return WriteBytes(f, w.data(), w.size()); }
 
 // Creates (or empties) the file at `path` and writes all bytes to it. False
-// when it cannot be created, a write fails or it cannot be closed.
+// when it cannot be created, a write fails or it cannot be closed; a file
+// that could not be written whole is removed.
 bool WriteWholeFile(const char* path, const void* src, size_t n);
 
 // Writes one int32 at offset 0 of the file and returns to the end; the

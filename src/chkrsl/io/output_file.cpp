@@ -1,6 +1,9 @@
 #include "chkrsl/io/output_file.h"
 
+#include <new>
+
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/write_seam.h"
 
 namespace chkrsl {
 namespace io {
@@ -14,8 +17,15 @@ OutputFile::~OutputFile() {
 
 bool OutputFile::Open(const std::string& path) {
   path_ = path;
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = OpenForWriting(path.c_str());
   failed_ = file_ == nullptr;
+  if (file_) {
+    // The records write one block at a time; a large buffer turns them into
+    // few writes of the operating system. Without it the file is still
+    // written correctly, only in smaller pieces.
+    if (!buffer_) buffer_.reset(new (std::nothrow) char[kBufferBytes]);
+    if (buffer_) std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferBytes);
+  }
   return !failed_;
 }
 
@@ -24,15 +34,15 @@ void OutputFile::WriteCount(int32_t count) {
 }
 
 void OutputFile::CheckStream() {
-  if (!file_ || std::ferror(file_)) failed_ = true;
+  if (StreamFailed(file_)) failed_ = true;
 }
 
 bool OutputFile::Finish(int32_t count) {
   if (!file_) return false;
   if (!failed_) WriteCount(count);
-  if (std::fflush(file_) != 0) failed_ = true;
+  if (!FlushStream(file_)) failed_ = true;
   CheckStream();
-  if (std::fclose(file_) != 0) failed_ = true;
+  if (!CloseStream(file_)) failed_ = true;
   file_ = nullptr;
   if (failed_) ResetToZeroCount();
   return !failed_;
@@ -42,11 +52,11 @@ bool OutputFile::Finish(int32_t count) {
 // even where the disk ran full. If even that fails, the file is at worst
 // empty, which the readers also take as no entries.
 void OutputFile::ResetToZeroCount() {
-  std::FILE* f = std::fopen(path_.c_str(), "wb");
+  std::FILE* f = OpenForWriting(path_.c_str());
   if (!f) return;
   uint8_t zero[kInt32Bytes] = {};
   WriteBytes(f, zero, sizeof zero);
-  std::fclose(f);
+  CloseStream(f);
 }
 
 }  // namespace io

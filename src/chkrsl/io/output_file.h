@@ -1,11 +1,14 @@
 // A project file written whole, that starts with an int32 entry count.
-// Any write that fails marks the file; a file that cannot be finished is
+// The stream writes through a large buffer, so the records' many small
+// writes reach the operating system in few calls. Any write that fails
+// marks the file; a file that cannot be finished is
 // left holding a count of 0, so that no partial or stale contents are read
 // as current results.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace chkrsl {
@@ -40,7 +43,10 @@ class OutputFile {
  private:
   void ResetToZeroCount();
 
+  static constexpr size_t kBufferBytes = 1 << 20;
+
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;  // the stream's buffer; outlives it
   std::string path_;
   bool failed_ = false;
 };

@@ -3,7 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-void CString::Format(const char* fmt, ...) {
+// The framework's Format is printf-like; callers pass its arguments.
+void CString::Format(const char* fmt, ...) {  // NOLINT(cert-dcl50-cpp)
   va_list args;
   va_start(args, fmt);
   va_list copy;

@@ -92,7 +92,8 @@ std::string Convert(std::string_view in, const char* to, const char* from,
                     std::string_view replacement) {
   const bool fromUtf8 = std::string_view(from) == "UTF-8";
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+  // iconv_open reports failure as (iconv_t)-1.
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);  // NOLINT(performance-no-int-to-ptr)
   std::string out;
   out.reserve(in.size() * 3 / 2 + 4);
   char* src = const_cast<char*>(in.data());

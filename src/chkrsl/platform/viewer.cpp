@@ -83,6 +83,7 @@ void ReapFinished() {
 bool Start(const std::vector<std::string>& argv) {
   ReapFinished();
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   pid_t pid = 0;

@@ -83,17 +83,23 @@ bool DesignFilePath(int kind, char (&path)[kProjPathBufferSize]) {
   return got == 1;
 }
 
-// Reads up to N bytes of `path` with one read; false when it cannot be opened.
+// Reads the first `size` bytes of `path` (at most N) with one read and
+// decodes them. False when it cannot be opened or is shorter than `size`:
+// a file cut short is no design, and a report of zeros would pass for one.
+// Bytes past the layout are not looked at.
 template <size_t N, class Decode>
-bool ReadBlockFile(const char* path, Decode decode) {
+bool ReadBlockFile(const char* path, size_t size, Decode decode) {
   std::FILE* f = std::fopen(path, "rb");
   if (!f) return false;
-  chkrsl::io::FileBlock<N> block(f);
+  chkrsl::io::FileBlock<N> block(f, size);
   std::fclose(f);
+  if (block.got != size) return false;
   ByteReader r = block.reader();
   decode(r);
-  return true;
+  return r.ok();
 }
+
+size_t DesignBytesOf(int kind) { return kind == kRoofPurlin ? kRoofDesignBytes : kWallDesignBytes; }
 
 }  // namespace
 
@@ -103,14 +109,18 @@ bool ReadPurlineDesData(PurlineDesData& data) {
   if (!DesignFileName(kind)) return false;
   char path[kProjPathBufferSize];
   if (!DesignFilePath(kind, path)) return false;
-  return ReadBlockFile<kRoofDesignBytes>(path, [&](ByteReader& r) { DesignLayout(r, data, kind); });
+  const bool read = ReadBlockFile<kRoofDesignBytes>(path, DesignBytesOf(kind),
+                                                     [&](ByteReader& r) { DesignLayout(r, data, kind); });
+  if (!read) data = PurlineDesData();
+  return read;
 }
 
 bool ReadPurlineChkData(PurlineChkData& data) {
   data = PurlineChkData();
   char path[kProjPathBufferSize];
   if (GetProjFileName(path, "PCR", true, true, false, 0) != 1 ||
-      !ReadBlockFile<kPurlinCheckBytes>(path, [&](ByteReader& r) { CheckLayout(r, data); })) {
+      !ReadBlockFile<kPurlinCheckBytes>(path, kPurlinCheckBytes, [&](ByteReader& r) { CheckLayout(r, data); })) {
+    data = PurlineChkData();
     chkrsl::AlertUtf8("写文件时发生错误!");
     return false;
   }

@@ -77,14 +77,16 @@ struct PurlineChkData {
 
 // Fills `data` (zeroed first) from the design file of the document's purlin
 // kind. False, without a message, when the kind is neither roof nor wall or
-// the file cannot be opened. The path is composed while the document's
-// purlin kind reads 0; the kind is put back in every case. A field the file
-// does not hold whole stays 0.
+// the file cannot be opened or is shorter than its kind's layout (then
+// `data` stays zeroed). The path is composed while the document's purlin kind
+// reads 0; the kind is put back in every case. Bytes past the layout are
+// ignored.
 bool ReadPurlineDesData(PurlineDesData& data);
 
-// Fills `data` (zeroed first) from "PCR". When the file cannot be opened it
-// shows "写文件时发生错误!" and returns false. A flag's slot is 8 bytes of
-// which the first 4 count. A field the file does not hold whole stays 0.
+// Fills `data` (zeroed first) from "PCR". When the file cannot be opened or
+// is shorter than the layout it shows "写文件时发生错误!", leaves `data`
+// zeroed and returns false. A flag's slot is 8 bytes of which the first 4
+// count.
 bool ReadPurlineChkData(PurlineChkData& data);
 
 // Writers of the same layouts, for the purlin design command's side and for

@@ -1,6 +1,7 @@
 #include "chkrsl/purlin/report_writer.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/clock.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/platform/viewer.h"
@@ -25,7 +26,12 @@ bool WritePurlineRsl() {
   chkrsl::ReportStream out;
   chkrsl::WritePurlinReport(out, des, chk, kind, chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
   // The stream already holds CR LF, so the bytes are written as they are.
-  if (!chkrsl::io::WriteWholeFile(path, out.bytes().data(), out.bytes().size())) return false;
+  if (!chkrsl::io::WriteWholeFile(path, out.bytes().data(), out.bytes().size())) {
+    // No part of a report is left behind, and the viewer is not started on
+    // what is not there.
+    chkrsl::AlertUtf8("写文件时发生错误!");
+    return false;
+  }
   return OpenInNotepad(path);
 }
 

@@ -8,10 +8,11 @@
 // Reads the design inputs and check results, writes the report and starts
 // the viewer on it. True when the report was written whole and the viewer
 // started. False when the purlin kind is neither roof nor wall, an input
-// file cannot be read (nothing written; a missing check result file shows
-// "写文件时发生错误!"), the report path cannot be composed, the report
-// cannot be written (the viewer is then not started), or the viewer cannot
-// be started (the report stays written).
+// file cannot be read (nothing written; a missing or short check result
+// file shows "写文件时发生错误!"), the report path cannot be composed, the
+// report cannot be written whole (it shows "写文件时发生错误!", removes the
+// partial report and does not start the viewer), or the viewer cannot be
+// started (the report stays written).
 CHKRSL_API bool WritePurlineRsl();
 
 // Starts the viewer on `path`; whether it started.

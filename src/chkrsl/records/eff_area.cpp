@@ -175,9 +175,10 @@ void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs) {
   if (!out.Open(path)) return;
   int32_t written = 0;
   out.WriteCount(0);
-  for (INT_PTR i = 0; i < recs.GetSize(); ++i) {
+  for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
     if (!recs[i]) continue;
     recs[i]->WriteEffArea(out.stream());
+    out.CheckStream();
     ++written;
   }
   if (!out.Finish(written)) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);

@@ -1,0 +1,2 @@
+list(APPEND CHKRSL_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/damage_test.cpp)
