@@ -252,7 +252,7 @@ TEST_F(OnePassReaders, EffectiveAreaEntriesMustFillTheirLengthWord) {
 // A kept index answers only for the very file it was built from.
 TEST_F(OnePassReaders, AKeptIndexNeverAnswersForAChangedFile) {
   const std::string path = PathOf("CHKST");
-  auto steel = [&](std::vector<int> nos) {  // element e's entry differs per file
+  auto steel = [&](const std::vector<int>& nos) {  // element e's entry differs per file
     Bytes file;
     PutI32(file, static_cast<int>(nos.size()));
     for (int e : nos) {

@@ -54,6 +54,7 @@ bool CheckReadable(const std::string& path, std::ostream& err) {
 const std::vector<std::string>& ResultFileExts() {
   static const std::vector<std::string> exts = [] {
     std::vector<std::string> v;
+    v.reserve(static_cast<size_t>(chkrsl::ResultFileId::kCount) + 1);
     for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
       v.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
     v.push_back("CHKCW");

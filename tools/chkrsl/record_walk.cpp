@@ -14,9 +14,12 @@ std::vector<std::string> ElementFileExts() {
 
 bool WalkFile(const std::string& path, const std::function<void(const chkrsl::WalkedEntry&)>& visit,
               chkrsl::WalkSummary& summary) {
+  constexpr size_t kBufferBytes = size_t{256} * 1024;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
-  std::setvbuf(f, nullptr, _IOFBF, 256 * 1024);
+  // A buffer of our own: given none, stdio keeps its small default size.
+  std::vector<char> buffer(kBufferBytes);
+  std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
   summary = chkrsl::WalkResultEntries(f, visit);
   std::fclose(f);
   return true;

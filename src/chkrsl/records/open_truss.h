@@ -59,7 +59,7 @@ struct Member {
   static constexpr int kSections = 5;
   static constexpr int kForces = 5;
   static constexpr size_t kEncodedBytes =
-      80 + kForces * Force::kEncodedBytes + kSections * Section::kEncodedBytes + 19 * 8;
+      80 + kForces * Force::kEncodedBytes + kSections * Section::kEncodedBytes + size_t{19} * 8;
   int nMember[2] = {};
   int nListA[5] = {};  // indexed like section and force
   int nListB[5] = {};

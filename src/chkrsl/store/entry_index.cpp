@@ -85,12 +85,16 @@ struct KeptIndexes {
     marks -= it->second.marks.size();
     byPath.erase(it);
   }
-  void Keep(const std::string& path, EntryIndex&& index) {
+  // Takes the index over unless it alone is larger than the bound; then it
+  // stays the caller's.
+  const EntryIndex* Keep(const std::string& path, EntryIndex& index) {
     Forget(path);
-    if (index.marks.size() > kMaxKeptMarks) return;
+    if (index.marks.size() > kMaxKeptMarks) return nullptr;
     while (marks + index.marks.size() > kMaxKeptMarks) Forget(byPath.begin()->first);
     marks += index.marks.size();
-    byPath[path] = std::move(index);
+    EntryIndex& slot = byPath[path];
+    slot = std::move(index);
+    return &slot;
   }
 };
 
@@ -139,9 +143,7 @@ const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& ident
       same && io::ModifiedLongBefore(identity, now) && io::IdentityOf(walk) == identity;
   if (walk) std::fclose(walk);
   if (keep) {
-    kept.Keep(path, std::move(index));
-    auto found = kept.byPath.find(path);
-    if (found != kept.byPath.end()) return found->second;
+    if (const EntryIndex* held = kept.Keep(path, index)) return *held;
   }
   // A file replaced between the two opens gives an empty index that does
   // not count as built now: its misses are not trusted.

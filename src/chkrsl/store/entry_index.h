@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chkrsl/export.h"
 #include "chkrsl/io/file_identity.h"
 
 namespace chkrsl {
@@ -62,7 +63,7 @@ namespace host {
 // Drops every kept entry index; the next read scans again. For hosts that
 // want the memory back or rewrite result files behind the library's back
 // with timestamps the file system cannot tell apart.
-void DropEntryIndexes();
+CHKRSL_API void DropEntryIndexes();
 
 }  // namespace host
 }  // namespace chkrsl
