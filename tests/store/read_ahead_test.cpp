@@ -43,9 +43,8 @@ TEST_F(ProjectTest, ReadAheadAnswersAsThePlainStream) {
   ASSERT_TRUE(plain && ahead);
   {
     io::ReadAhead ra(ahead, io::kLoadBlockBytes);
-    for (const auto& s : steps) {
+    for (const auto& s : steps)
       EXPECT_EQ(Apply(plain, s.op, s.n), Apply(ahead, s.op, s.n)) << s.op << " " << s.n;
-    }
   }
   for (std::FILE* f : {plain, ahead}) std::fclose(f);
 }
