@@ -19,8 +19,6 @@ namespace chkrsl {
 namespace {
 
 constexpr int64_t kTableEntryBytes = 8;  // element number, structure kind
-// A load reads each of its files forward in blocks of this size.
-constexpr int kLoadBufferBytes = 64 * 1024;
 
 // The result files of one load, each opened on first need and closed at the end.
 class OpenFiles {
@@ -30,7 +28,7 @@ class OpenFiles {
   OpenFiles& operator=(const OpenFiles&) = delete;
   ~OpenFiles() {
     for (int i = 0; i < static_cast<int>(ResultFileId::kCount); ++i) {
-      known_[i].reset();
+      ahead_[i].reset();
       files_[i].Close();
     }
   }
@@ -39,10 +37,8 @@ class OpenFiles {
     const int i = static_cast<int>(id);
     if (!tried_[i]) {
       tried_[i] = true;
-      buffers_[i].reset(new char[kLoadBufferBytes]);
-      files_[i].file =
-          OpenProjectFile(ResultFileName(id), nullptr, kLoadBufferBytes, buffers_[i].get());
-      if (files_[i].file) known_[i].emplace(files_[i].file);
+      files_[i].file = OpenProjectFile(ResultFileName(id), nullptr, 0);
+      if (files_[i].file) ahead_[i].emplace(files_[i].file, io::kLoadBlockBytes);
       if (files_[i].file && readCountNow) files_[i].ReadCount();
     }
     return files_[i];
@@ -50,8 +46,7 @@ class OpenFiles {
 
  private:
   ResultFile files_[static_cast<int>(ResultFileId::kCount)];
-  std::optional<io::KnownFileSize> known_[static_cast<int>(ResultFileId::kCount)];
-  std::unique_ptr<char[]> buffers_[static_cast<int>(ResultFileId::kCount)];
+  std::optional<io::ReadAhead> ahead_[static_cast<int>(ResultFileId::kCount)];
   bool tried_[static_cast<int>(ResultFileId::kCount)] = {};
 };
 

@@ -87,7 +87,7 @@ std::FILE* OpenProjectFile(const char* ext, std::string* openedPath, int bufferB
   if (openedPath) *openedPath = path;
   // Scans read forward through many entries: a larger buffer means fewer
   // system calls.
-  if (f) std::setvbuf(f, buffer, _IOFBF, static_cast<size_t>(bufferBytes));
+  if (f && bufferBytes > 0) std::setvbuf(f, buffer, _IOFBF, static_cast<size_t>(bufferBytes));
   return f;
 }
 

@@ -47,7 +47,8 @@ std::string ProjectFilePath(const char* ext);
 // cannot be opened. The path opened is stored in `openedPath` when given.
 // Forward scans read through a buffer of `bufferBytes`: `buffer` when given
 // (it must outlive the stream; some runtimes size a buffer of their own by
-// the file system, whatever is asked).
+// the file system, whatever is asked). A size of 0 leaves the stream's
+// buffer alone, for streams read only through an io::ReadAhead.
 std::FILE* OpenProjectFile(const char* ext, std::string* openedPath = nullptr,
                            int bufferBytes = 64 * 1024, char* buffer = nullptr);
 

@@ -1,5 +1,6 @@
 #include "chkrsl/store/wall_readers.h"
 
+#include <optional>
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
@@ -23,8 +24,10 @@ using EdgeArray = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
   if (wallNos.IsEmpty()) return true;
   ResultFile rf;
-  rf.file = OpenProjectFile("CHKCW");
+  rf.file = OpenProjectFile("CHKCW", nullptr, 0);
   bool ok = rf.file != nullptr;
+  std::optional<io::ReadAhead> ahead;
+  if (ok) ahead.emplace(rf.file, io::kLoadBlockBytes);
   if (ok) rf.ReadCount();
   for (INT_PTR i = 0; ok && i < wallNos.GetSize(); ++i) {
     CHKRsl* rec = nullptr;
@@ -36,6 +39,7 @@ bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
     }
     if (ok) walls.Add(rec);
   }
+  ahead.reset();
   rf.Close();
   if (!ok) AlertUtf8(msg::kWallNotChecked);
   return ok;
@@ -44,18 +48,21 @@ bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
 // "Edge" during one read, scanned forward like a result file.
 struct EdgeFile {
   std::FILE* file = nullptr;
+  std::optional<io::ReadAhead> ahead;
   int count = 0;
   int consumed = 0;
 
   bool Open() {
-    file = OpenProjectFile("Edge");
+    file = OpenProjectFile("Edge", nullptr, 0);
     if (!file) return false;
+    ahead.emplace(file, io::kLoadBlockBytes);
     int32_t n = 0;
     // An unsound count reads as an empty file: every wanted edge is missing.
     if (io::ReadI32(file, n) && io::CountFits(file, n, kEdgeEntryBytes)) count = n;
     return true;
   }
   ~EdgeFile() {
+    ahead.reset();
     if (file) std::fclose(file);
   }
 

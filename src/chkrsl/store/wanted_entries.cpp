@@ -11,9 +11,11 @@
 namespace chkrsl {
 namespace {
 
-// Wanted entries are read in ascending position; a small buffer keeps each
-// read near the entry's own size.
-constexpr int kEntryBufferBytes = 8 * 1024;
+// Wanted entries are read in ascending position, each with one positioned
+// read of a block near the entry's own size.
+constexpr size_t kEntryBlockBytes = 8 * 1024;
+// A "CHKTT" lookup reads one pair.
+constexpr size_t kPairBlockBytes = 64;
 
 template <class Want, class Key>
 std::vector<Want*> InFileOrder(const std::vector<Want*>& wanted, Key key) {
@@ -62,15 +64,14 @@ void ScanEach(const char* ext, const std::vector<WantedEntry*>& wanted) {
 void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted) {
   if (wanted.empty()) return;
   std::string path;
-  char buffer[kEntryBufferBytes];
-  std::FILE* f = OpenProjectFile(ext, &path, kEntryBufferBytes, buffer);
+  std::FILE* f = OpenProjectFile(ext, &path, 0);
   if (!f) return;
   const std::vector<WantedEntry*> sorted =
       InFileOrder(wanted, [](const WantedEntry* w) { return w->eleNo; });
   bool done = false;
   const io::FileIdentity identity = io::IdentityOf(f);
   {
-    io::KnownFileSize known(f, identity.size);
+    io::ReadAhead ahead(f, kEntryBlockBytes, 0, identity.size);
     for (int pass = 0; pass < 2 && !done; ++pass) {
       bool built = false;
       const EntryIndex& index = IndexOf(path, identity, EntryLayout::kResult, pass > 0, &built);
@@ -87,8 +88,8 @@ void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted)
 
 bool ReadWantedEdges(const std::vector<WantedEdge*>& wanted) {
   std::string path;
-  char buffer[kEntryBufferBytes];
-  std::FILE* f = OpenProjectFile("Edge", &path, kEntryBufferBytes, buffer);
+  char buffer[kEntryBlockBytes];
+  std::FILE* f = OpenProjectFile("Edge", &path, static_cast<int>(sizeof buffer), buffer);
   if (!f) return false;
   const std::vector<WantedEdge*> sorted =
       InFileOrder(wanted, [](const WantedEdge* w) { return w->edgeNo; });
@@ -126,16 +127,20 @@ bool ReadWantedEdges(const std::vector<WantedEdge*>& wanted) {
 
 bool LookUpKindIndexed(int eleNo, int& kind) {
   std::string path;
-  std::FILE* f = OpenProjectFile("CHKTT", &path, 4096);
+  std::FILE* f = OpenProjectFile("CHKTT", &path, 0);
   if (!f) return false;
   bool found = false, built = false;
-  for (int pass = 0; pass < 2 && !found; ++pass) {
-    const EntryIndex& index =
-        IndexOf(path, io::IdentityOf(f), EntryLayout::kTable, pass > 0, &built);
-    const EntryMark* m = index.StopFor(eleNo);
-    found = m && m->eleNo == eleNo && EntryStillThere(f, *m, EntryLayout::kTable);
-    if (found) kind = m->code;
-    if (built) break;
+  io::FileIdentity identity = io::IdentityOf(f);
+  {
+    io::ReadAhead ahead(f, kPairBlockBytes, 0, identity.size);
+    for (int pass = 0; pass < 2 && !found; ++pass) {
+      if (pass > 0) identity = io::IdentityOf(f);
+      const EntryIndex& index = IndexOf(path, identity, EntryLayout::kTable, pass > 0, &built);
+      const EntryMark* m = index.StopFor(eleNo);
+      found = m && m->eleNo == eleNo && EntryStillThere(f, *m, EntryLayout::kTable);
+      if (found) kind = m->code;
+      if (built) break;
+    }
   }
   std::fclose(f);
   return found || built ? found : LookUpKindByScan(eleNo, kind);
