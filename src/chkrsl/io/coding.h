@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 static_assert(sizeof(int) == 4, "record fields are 32-bit ints");
@@ -29,12 +30,24 @@ constexpr size_t kInt32Bytes = 4;
 constexpr size_t kDoubleBytes = 8;
 constexpr size_t kFlagBytes = 1;
 
+// On a little-endian host the file's bytes are the value's own bytes, and a
+// copy compiles to one store; elsewhere the shifts compose them.
+#if defined(_WIN32) || (defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__)
+#define CHKRSL_LITTLE_ENDIAN_HOST 1
+#else
+#define CHKRSL_LITTLE_ENDIAN_HOST 0
+#endif
+
 inline void EncodeFixed32(uint8_t* dst, int32_t value) {
+#if CHKRSL_LITTLE_ENDIAN_HOST
+  std::memcpy(dst, &value, sizeof value);
+#else
   const uint32_t v = static_cast<uint32_t>(value);
   dst[0] = static_cast<uint8_t>(v);
   dst[1] = static_cast<uint8_t>(v >> 8);
   dst[2] = static_cast<uint8_t>(v >> 16);
   dst[3] = static_cast<uint8_t>(v >> 24);
+#endif
 }
 
 inline int32_t DecodeFixed32(const uint8_t* src) {
@@ -44,7 +57,11 @@ inline int32_t DecodeFixed32(const uint8_t* src) {
 }
 
 inline void EncodeFixed64(uint8_t* dst, uint64_t v) {
+#if CHKRSL_LITTLE_ENDIAN_HOST
+  std::memcpy(dst, &v, sizeof v);
+#else
   for (int i = 0; i < 8; ++i) dst[i] = static_cast<uint8_t>(v >> (8 * i));
+#endif
 }
 
 inline uint64_t DecodeFixed64(const uint8_t* src) {
@@ -66,35 +83,50 @@ inline double DecodeDouble(const uint8_t* src) {
   return value;
 }
 
-// Appends encoded values to a growing byte buffer.
+// Appends encoded values to a byte buffer. A block of up to kInlineBytes
+// (every fixed block of the records) is encoded on the stack; larger ones
+// move to the heap, growing by doubling. Each value is one bounds check and
+// one store, so encoding a record costs about what copying its bytes does.
 class ByteWriter {
  public:
-  explicit ByteWriter(size_t expected = 0) { bytes_.reserve(expected); }
+  static constexpr size_t kInlineBytes = 4096;
+
+  explicit ByteWriter(size_t expected = 0) {
+    if (expected > kInlineBytes) Reallocate(expected);
+  }
+  ByteWriter(const ByteWriter&) = delete;
+  ByteWriter& operator=(const ByteWriter&) = delete;
 
   ByteWriter& I32(int32_t v) {
-    uint8_t* p = Grow(kInt32Bytes);
-    EncodeFixed32(p, v);
+    EncodeFixed32(Room(kInt32Bytes), v);
+    end_ += kInt32Bytes;
     return *this;
   }
   ByteWriter& F64(double v) {
-    uint8_t* p = Grow(kDoubleBytes);
-    EncodeDouble(p, v);
+    EncodeDouble(Room(kDoubleBytes), v);
+    end_ += kDoubleBytes;
     return *this;
   }
   ByteWriter& U8(uint8_t v) {
-    bytes_.push_back(v);
+    *Room(kFlagBytes) = v;
+    end_ += kFlagBytes;
     return *this;
   }
   ByteWriter& I32s(const int32_t* v, size_t n) {
-    for (size_t i = 0; i < n; ++i) I32(v[i]);
+    uint8_t* p = Room(n * kInt32Bytes);
+    for (size_t i = 0; i < n; ++i) EncodeFixed32(p + i * kInt32Bytes, v[i]);
+    end_ += n * kInt32Bytes;
     return *this;
   }
   ByteWriter& F64s(const double* v, size_t n) {
-    for (size_t i = 0; i < n; ++i) F64(v[i]);
+    uint8_t* p = Room(n * kDoubleBytes);
+    for (size_t i = 0; i < n; ++i) EncodeDouble(p + i * kDoubleBytes, v[i]);
+    end_ += n * kDoubleBytes;
     return *this;
   }
   ByteWriter& U8s(const uint8_t* v, size_t n) {
-    bytes_.insert(bytes_.end(), v, v + n);
+    if (n > 0) std::memcpy(Room(n), v, n);
+    end_ += n;
     return *this;
   }
 
@@ -121,17 +153,37 @@ class ByteWriter {
   ByteWriter& Enter(const FieldName&) { return *this; }
   ByteWriter& Leave() { return *this; }
 
-  size_t size() const { return bytes_.size(); }
-  const uint8_t* data() const { return bytes_.data(); }
-  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  // Overwrites an int32 already written at offset `at` (a length known
+  // only once what it counts is encoded).
+  void PatchI32(size_t at, int32_t v) {
+    if (at + kInt32Bytes <= size()) EncodeFixed32(begin_ + at, v);
+  }
+
+  size_t size() const { return static_cast<size_t>(end_ - begin_); }
+  const uint8_t* data() const { return begin_; }
+  std::vector<uint8_t> bytes() const { return std::vector<uint8_t>(begin_, end_); }
 
  private:
-  uint8_t* Grow(size_t n) {
-    const size_t old = bytes_.size();
-    bytes_.resize(old + n);
-    return bytes_.data() + old;
+  // Where the next n bytes go; the caller advances end_ after storing them.
+  uint8_t* Room(size_t n) {
+    if (static_cast<size_t>(limit_ - end_) < n) Reallocate(2 * size() + n);
+    return end_;
   }
-  std::vector<uint8_t> bytes_;
+  void Reallocate(size_t capacity) {
+    std::unique_ptr<uint8_t[]> bigger(new uint8_t[capacity]);
+    const size_t used = size();
+    if (used > 0) std::memcpy(bigger.get(), begin_, used);
+    heap_ = std::move(bigger);
+    begin_ = heap_.get();
+    end_ = begin_ + used;
+    limit_ = begin_ + capacity;
+  }
+
+  uint8_t inline_[kInlineBytes];
+  std::unique_ptr<uint8_t[]> heap_;
+  uint8_t* begin_ = inline_;
+  uint8_t* end_ = inline_;
+  uint8_t* limit_ = inline_ + kInlineBytes;
 };
 
 // Decodes values in order from a byte range. A value that the range does not

@@ -156,17 +156,17 @@ void DataForConcreteBase::WriteSubRecord(ByteWriter& w) {
   }
 }
 
+// The length word counts what follows it, so it is filled in once the
+// sub-record is encoded.
 void DataForConcreteBase::WriteToCHK(std::FILE* f) {
-  ByteWriter payload;
-  WriteSubRecord(payload);
   const int n = chkrsl::ItemsToWrite(SectionCount());
-  dataLength = static_cast<int>(kFixedBytes + chkrsl::io::kDoubleBytes * static_cast<size_t>(n) +
-                                payload.size());
-  ByteWriter w(kHeaderBytes + kLengthBytes + static_cast<size_t>(dataLength));
-  w.I32(eleNo).I32(eleType).I32(secType).I32(dataLength);
+  ByteWriter w;
+  w.I32(eleNo).I32(eleType).I32(secType).I32(0);
   LayoutFixed(w);
   for (int i = 0; i < n; ++i) w.F64(chkrsl::ValueAt(sectionVal, i));
-  w.U8s(payload.data(), payload.size());
+  WriteSubRecord(w);
+  dataLength = static_cast<int>(w.size() - kHeaderBytes - kLengthBytes);
+  w.PatchI32(kHeaderBytes, dataLength);
   chkrsl::io::WriteBytes(f, w);
 }
 
