@@ -27,7 +27,7 @@ std::vector<int> EntryNumbers(const Bytes& file) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   const Bytes file(data, data + size);
   fuzz::WriteProjectFile("EFFAL", file);
   std::vector<int> numbers = EntryNumbers(file);

@@ -22,7 +22,7 @@ Bytes ElementTable(const std::set<int>& eleNos, int kind) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 3 || size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   const int kind = data[0] % 20;
   chkrsl::KindFiles files;
   if (!chkrsl::FilesOfKind(kind, files)) return;

@@ -57,14 +57,27 @@ inline const std::string& ProjectFolder() {
   return folder;
 }
 
-// Starts one input: an empty document and no entry index kept from the
-// last input. Each target writes all the files it reads on every input.
-inline void NewInput() {
-  ProjectFolder();
-  GetQMpDoc()->Clear();
-  chkrsl::host::DropEntryIndexes();
-  AlertCount() = 0;
-}
+// One input: it starts with an empty document and no entry index kept,
+// and gives back at its end what it made the library hold, so that an
+// input allocates no more than it frees (libFuzzer otherwise runs it again
+// and looks for leaks each time). Each target writes all the files it reads
+// on every input.
+struct InputScope {
+  InputScope() {
+    ProjectFolder();
+    Release();
+    AlertCount() = 0;
+  }
+  ~InputScope() { Release(); }
+  InputScope(const InputScope&) = delete;
+  InputScope& operator=(const InputScope&) = delete;
+
+ private:
+  static void Release() {
+    GetQMpDoc()->Clear();
+    chkrsl::host::DropEntryIndexes();
+  }
+};
 
 inline void WriteProjectFile(const char* ext, const uint8_t* data, size_t n) {
   const std::string path = chkrsl::host::ProjectFilePath(ext);

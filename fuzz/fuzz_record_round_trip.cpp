@@ -23,7 +23,7 @@ CHKRsl* Decode(const Bytes& entry, int eleNo, int secType) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 12 || size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   const Bytes entry(data, data + size);
   const int eleNo = fuzz::I32At(entry, 0), secType = fuzz::I32At(entry, 8);
   CHKRsl* first = Decode(entry, eleNo, secType);

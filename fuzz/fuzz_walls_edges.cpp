@@ -19,7 +19,7 @@ bool SameEdge(const DataForWallEdge* a, const DataForWallEdge* b) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 4 || size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   size_t a = data[0] | (data[1] << 8), b = data[2] | (data[3] << 8);
   data += 4;
   size -= 4;
