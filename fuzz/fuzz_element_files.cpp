@@ -22,7 +22,7 @@ Bytes ElementTable(const std::set<int>& eleNos, int kind) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 3 || size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   const int kind = data[0] % 20;
   chkrsl::KindFiles files;
   if (!chkrsl::FilesOfKind(kind, files)) return;
@@ -38,11 +38,9 @@ void Check(const uint8_t* data, size_t size) {
   if (files.paired) fuzz::WriteProjectFile(companionName, companion);
 
   std::set<int> eleNos;
-  bool knownFault = false;
   for (const auto& [name, bytes] : {std::make_pair(plainName, &plain), std::make_pair(companionName, &companion)}) {
     if (bytes == &companion && !files.paired) break;
     const std::vector<fuzz::WalkedEntry> entries = fuzz::WalkEntries(name, *bytes);
-    knownFault = knownFault || fuzz::HasKnownEntryFault(*bytes, entries);
     for (const fuzz::WalkedEntry& e : entries) {
       if (e.header.eleNo < 0 || e.header.eleNo >= 4096 || eleNos.size() >= 16) continue;
       if (eleNos.insert(e.header.eleNo).second) GetQMpDoc()->SetElementSecType(e.header.eleNo, e.header.secType);
@@ -69,18 +67,16 @@ void Check(const uint8_t* data, size_t size) {
     }
   }
 
-  if (!knownFault) {
-    FUZZ_CHECK(bulkOk == (allSingles ? 1 : 0));
-    FUZZ_CHECK(listOk == (allSingles ? 1 : 0));
-    FUZZ_CHECK(bulkOk ? bulk.GetSize() == static_cast<INT_PTR>(eleNos.size()) : bulk.GetSize() == 0);
-    FUZZ_CHECK(list.GetSize() == static_cast<INT_PTR>(eleNos.size()));
-    for (size_t i = 0; i < single.size(); ++i) {
-      const INT_PTR at = static_cast<INT_PTR>(i);
-      FUZZ_CHECK((list[at] != nullptr) == !single[i].empty());
-      if (list[at]) FUZZ_CHECK(fuzz::RecordBytes(list[at]) == single[i]);
-      if (bulkOk) FUZZ_CHECK(fuzz::RecordBytes(bulk[at]) == single[i]);
-      if (!single[i].empty()) FUZZ_CHECK(fuzz::Contains(plain, single[i]) || fuzz::Contains(companion, single[i]));
-    }
+  FUZZ_CHECK(bulkOk == (allSingles ? 1 : 0));
+  FUZZ_CHECK(listOk == (allSingles ? 1 : 0));
+  FUZZ_CHECK(bulkOk ? bulk.GetSize() == static_cast<INT_PTR>(eleNos.size()) : bulk.GetSize() == 0);
+  FUZZ_CHECK(list.GetSize() == static_cast<INT_PTR>(eleNos.size()));
+  for (size_t i = 0; i < single.size(); ++i) {
+    const INT_PTR at = static_cast<INT_PTR>(i);
+    FUZZ_CHECK((list[at] != nullptr) == !single[i].empty());
+    if (list[at]) FUZZ_CHECK(fuzz::RecordBytes(list[at]) == single[i]);
+    if (bulkOk) FUZZ_CHECK(fuzz::RecordBytes(bulk[at]) == single[i]);
+    if (!single[i].empty()) FUZZ_CHECK(fuzz::Contains(plain, single[i]) || fuzz::Contains(companion, single[i]));
   }
   chkrsl::DeleteAllRecords(bulk);
   chkrsl::DeleteAllRecords(list);

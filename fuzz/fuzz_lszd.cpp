@@ -8,7 +8,7 @@
 namespace {
 
 void Check(const uint8_t* data, size_t size) {
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   fuzz::WriteProjectFile("LSZD", data, size);
   int n[4] = {-7, -7, -7, -7};
   double d[4] = {-7, -7, -7, -7};

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,13 @@ inline const std::string& ProjectFolder() {
                                            : std::filesystem::temp_directory_path();
     const std::filesystem::path dir = base / ("chkrsl-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
+    // Removed on a normal exit (through a copy that outlives the statics);
+    // left for a look after a finding.
+    static const std::string* toRemove = new std::string(dir.string());
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(*toRemove, ignored);
+    });
     chkrsl::host::OpenProject(dir.string(), "fuzz");
     chkrsl::host::SetAlertHandler([](const char*) { ++AlertCount(); });
     return dir.string();
@@ -49,13 +57,27 @@ inline const std::string& ProjectFolder() {
   return folder;
 }
 
-// Starts one input: an empty document. Each target writes all the files
-// it reads on every input.
-inline void NewInput() {
-  ProjectFolder();
-  GetQMpDoc()->Clear();
-  AlertCount() = 0;
-}
+// One input: it starts with an empty document and no entry index kept,
+// and gives back at its end what it made the library hold, so that an
+// input allocates no more than it frees (libFuzzer otherwise runs it again
+// and looks for leaks each time). Each target writes all the files it reads
+// on every input.
+struct InputScope {
+  InputScope() {
+    ProjectFolder();
+    Release();
+    AlertCount() = 0;
+  }
+  ~InputScope() { Release(); }
+  InputScope(const InputScope&) = delete;
+  InputScope& operator=(const InputScope&) = delete;
+
+ private:
+  static void Release() {
+    GetQMpDoc()->Clear();
+    chkrsl::host::DropEntryIndexes();
+  }
+};
 
 inline void WriteProjectFile(const char* ext, const uint8_t* data, size_t n) {
   const std::string path = chkrsl::host::ProjectFilePath(ext);
@@ -63,6 +85,12 @@ inline void WriteProjectFile(const char* ext, const uint8_t* data, size_t n) {
   if (!f) std::abort();
   if (n) std::fwrite(data, 1, n, f);
   std::fclose(f);
+  // Dated an hour back, as files of an earlier run are: the readers then
+  // keep the index they build and the later reads of the input use it,
+  // instead of building one (with a large buffer) on every read.
+  std::error_code ignored;
+  const auto written = std::filesystem::last_write_time(path, ignored);
+  std::filesystem::last_write_time(path, written - std::chrono::hours(1), ignored);
 }
 inline void WriteProjectFile(const char* ext, const Bytes& b) { WriteProjectFile(ext, b.data(), b.size()); }
 
@@ -129,25 +157,6 @@ inline std::vector<WalkedEntry> WalkEntries(const char* ext, const Bytes& bytes)
     entries.push_back({h, next + 12});
   }
   return entries;
-}
-
-// Faults already known and being mended elsewhere, met only by entries
-// that are read other than they are passed over or written back: a
-// steel-family entry (any code but the concrete 11 and 18) whose code's
-// sign disagrees with the member kind in its body (6 marks energy members,
-// whose code is stored negated), and negative codes other than -6 and -8,
-// which no class writes back. Used only to keep such inputs from counting
-// as findings of an oracle; the crash and sanitizer checks still run on
-// them.
-inline bool HasKnownEntryFault(const Bytes& file, const std::vector<WalkedEntry>& entries) {
-  for (const WalkedEntry& e : entries) {
-    const int code = e.header.storedCode;
-    if (code < 0 && code != -6 && code != -8) return true;
-    if (code == 11 || code == 18) continue;
-    const int32_t memberKind = I32At(file, e.bodyAt + 12);
-    if ((code < 0) != (memberKind == 6)) return true;
-  }
-  return false;
 }
 
 }  // namespace fuzz

@@ -8,7 +8,7 @@ namespace {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 3 || size > 1 << 12) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   static const bool once = [] {
     chkrsl::host::FixClock(1700000000);
     chkrsl::host::SetViewerLauncher([](const std::string&) { return true; });

@@ -19,7 +19,7 @@ bool SameEdge(const DataForWallEdge* a, const DataForWallEdge* b) {
 
 void Check(const uint8_t* data, size_t size) {
   if (size < 4 || size > 1 << 16) return;
-  fuzz::NewInput();
+  const fuzz::InputScope input;
   size_t a = data[0] | (data[1] << 8), b = data[2] | (data[3] << 8);
   data += 4;
   size -= 4;
@@ -30,7 +30,6 @@ void Check(const uint8_t* data, size_t size) {
   fuzz::WriteProjectFile("CHKCW", wallFile);
   fuzz::WriteProjectFile("Edge", data + a + b, size - a - b);
   GetQMpDoc()->SetElementSecType(0, 29);
-  const bool knownFault = fuzz::HasKnownEntryFault(wallFile, fuzz::WalkEntries("CHKCW", wallFile));
 
   // The list as the readers should see it, when it is small and sound.
   const int32_t w = fuzz::I32At(list, 0);
@@ -51,7 +50,7 @@ void Check(const uint8_t* data, size_t size) {
     CHKRsl* rec = nullptr;
     allWalls = allWalls && GetOneWallRsl(rec, wallNos[i]) == 1;
     wallBytes.push_back(rec ? fuzz::RecordBytes(rec) : Bytes());
-    if (rec && !knownFault) FUZZ_CHECK(fuzz::Contains(wallFile, wallBytes.back()));
+    if (rec) FUZZ_CHECK(fuzz::Contains(wallFile, wallBytes.back()));
     delete rec;
   }
   CTypedPtrArray<CPtrArray, DataForWallEdge*> singleEdges;
@@ -67,18 +66,16 @@ void Check(const uint8_t* data, size_t size) {
   const int bulkOk = GetAllBoardRsl(walls, edges);
   const int listWallsOk = GetAllWallRsl(listWalls, wallNos);
   const int listEdgesOk = GetAllEdgeRsl(listEdges, edgeNos);
-  if (!knownFault) {
-    if (bulkOk) FUZZ_CHECK(allWalls && allEdges);
-    if (ascending && allWalls && allEdges) FUZZ_CHECK(bulkOk == 1);
-    FUZZ_CHECK(listWallsOk == (allWalls ? 1 : 0));
-    FUZZ_CHECK(listEdgesOk == (allEdges ? 1 : 0));
-    for (INT_PTR i = 0; i < walls.GetSize(); ++i) FUZZ_CHECK(fuzz::RecordBytes(walls[i]) == wallBytes[i]);
-    for (INT_PTR i = 0; i < listWalls.GetSize() && listWalls[i]; ++i)
-      FUZZ_CHECK(fuzz::RecordBytes(listWalls[i]) == wallBytes[i]);
-    for (INT_PTR i = 0; i < edges.GetSize(); ++i) FUZZ_CHECK(SameEdge(edges[i], singleEdges[i]));
-    for (INT_PTR i = 0; i < listEdges.GetSize() && listEdges[i]; ++i)
-      FUZZ_CHECK(SameEdge(listEdges[i], singleEdges[i]));
-  }
+  if (bulkOk) FUZZ_CHECK(allWalls && allEdges);
+  if (ascending && allWalls && allEdges) FUZZ_CHECK(bulkOk == 1);
+  FUZZ_CHECK(listWallsOk == (allWalls ? 1 : 0));
+  FUZZ_CHECK(listEdgesOk == (allEdges ? 1 : 0));
+  for (INT_PTR i = 0; i < walls.GetSize(); ++i) FUZZ_CHECK(fuzz::RecordBytes(walls[i]) == wallBytes[i]);
+  for (INT_PTR i = 0; i < listWalls.GetSize() && listWalls[i]; ++i)
+    FUZZ_CHECK(fuzz::RecordBytes(listWalls[i]) == wallBytes[i]);
+  for (INT_PTR i = 0; i < edges.GetSize(); ++i) FUZZ_CHECK(SameEdge(edges[i], singleEdges[i]));
+  for (INT_PTR i = 0; i < listEdges.GetSize() && listEdges[i]; ++i)
+    FUZZ_CHECK(SameEdge(listEdges[i], singleEdges[i]));
   chkrsl::DeleteAllRecords(walls);
   chkrsl::DeleteAllRecords(listWalls);
   chkrsl::DeleteAllEdges(edges);

@@ -28,7 +28,7 @@ for t in $targets; do
   cp fuzz/corpus/"$t"/* "$work/$t/"
   if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
   echo "== fuzz_$t"
-  (cd "$work" && nice "$OLDPWD/$build_dir/fuzz/fuzz_$t" "$t" "${limit[@]}" \
+  (cd "$work" && nice -n 19 "$OLDPWD/$build_dir/fuzz/fuzz_$t" "$t" "${limit[@]}" \
     -dict="$OLDPWD/fuzz/chkrsl.dict" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$OLDPWD/$build_dir/findings/$t-" -print_final_stats=1) || failed="$failed $t"
 done

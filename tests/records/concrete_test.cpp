@@ -51,13 +51,12 @@ TEST(ConcreteEntry, HeaderOffsetsAndPayloadSizes) {
 
 // Orders a read-back round trip cannot see: both directions would agree.
 TEST(ConcreteEntry, SubRecordsWriteTheirFieldsInTheirOwnOrder) {
-  // The round column writes dRsl[23..25] twice; the second copy is kept.
+  // The round column writes dRsl[23..25] twice, at 237 and 269.
   auto round = MakeConcrete(Kind::kRoundCol, 1, 0, 2);
   Bytes b = WrittenBytes(*round);
   for (int k = 0; k < 3; ++k) EXPECT_EQ(GetF64(b, kPayload + 237 + 8 * k), round->pRoundCol->dRsl[23 + k]);
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(GetF64(b, kPayload + 269 + 8 * k), round->pRoundCol->dRsl[23 + k]);
   EXPECT_EQ(GetI32(b, kPayload + 317), 3);
-  chkrsl::io::EncodeDouble(&b[kPayload + 269], -7.5);
-  EXPECT_EQ(ReadBack(b)->pRoundCol->dRsl[23], -7.5);
 
   // The rectangular column stores its list integers second column first,
   // the special-shaped column in declared order.
@@ -128,6 +127,14 @@ TEST(ConcreteEntry, UnsoundCountsAndLengthsAreRefused) {
   Bytes beam = WrittenBytes(*MakeConcrete(Kind::kRecBeam, 1, 2, 6));
   chkrsl::io::EncodeFixed32(&beam[45], 50);  // sections the entry does not hold
   EXPECT_EQ(ReadBack(beam), nullptr);
+  // A round column whose two copies of dRsl[23..25] differ cannot be
+  // written back as it was read (one differing byte in either copy).
+  const Bytes round = WrittenBytes(*MakeConcrete(Kind::kRoundCol, 1, 0, 2));
+  for (size_t at : {kPayload + 237 + 7, kPayload + 269 + 16}) {
+    Bytes b = round;
+    b[at] ^= 0x40;
+    EXPECT_EQ(ReadBack(b), nullptr) << at;
+  }
 }
 
 TEST(ConcreteRecord, CopiesOwnTheirSubRecordsAndClearKeepsListsAndSections) {

@@ -1,5 +1,6 @@
 #include "chkrsl/records/concrete.h"
 
+#include <cstring>
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
@@ -317,7 +318,10 @@ bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
   FileBlock<kHeadBytes> head(f);
   ByteReader r = head.reader();
   LayoutHead(r);
-  if (!r.ok() || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
+  // Both copies of dRsl[23..25] are written from the same fields; a head
+  // whose copies differ could not be written back as it was read.
+  const bool copiesAgree = std::memcmp(head.bytes + kFirstCopyAt, head.bytes + kSecondCopyAt, kCopyBytes) == 0;
+  if (!r.ok() || !copiesAgree || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
   FileBlock<kTailBytes> tail(f);
   ByteReader t = tail.reader();
   LayoutTail(t);

@@ -124,14 +124,15 @@ class CHKRSL_API DataForConcreteRecCol {
   void LayoutFixed(IO& io);
 };
 
-// Round column. Payload: a 317-byte head (dRsl[23..25] stand in it twice;
-// reading keeps the second copy), listA (count and items of dbl0..dbl3,
+// Round column. Payload: a 317-byte head (dRsl[23..25] stand in it twice,
+// at 237 and 269; a head whose copies differ is refused), listA (count and items of dbl0..dbl3,
 // int0, int1) and a 33-byte tail.
 class CHKRSL_API DataForConcreteRoundCol {
  public:
   static constexpr size_t kHeadBytes = 317;
   static constexpr size_t kTailBytes = 33;
   static constexpr size_t kEmptyPayloadBytes = kHeadBytes + chkrsl::io::kInt32Bytes + kTailBytes;
+  static constexpr size_t kFirstCopyAt = 237, kSecondCopyAt = 269, kCopyBytes = 24;
 
   DataForConcreteRoundCol();
   DataForConcreteRoundCol(const DataForConcreteRoundCol&) = delete;
@@ -142,6 +143,7 @@ class CHKRSL_API DataForConcreteRoundCol {
   void clear();
   void CopyData(const DataForConcreteRoundCol* src);
   void WriteToCHK(std::FILE* f);
+  // False for a short payload, an unsound count or differing copies.
   bool ReadRsl(std::FILE* f);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
