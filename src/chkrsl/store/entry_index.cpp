@@ -123,11 +123,14 @@ const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& ident
   kept.Forget(path);
   EntryIndex index;
   index.identity = identity;
-  // The pass reads a stream of its own with a large buffer; the caller's
-  // stream is left for the few entries wanted.
-  std::unique_ptr<char[]> buffer(new char[kWalkBufferBytes]);
+  // The pass reads a stream of its own with a large buffer (no larger than
+  // the file, so small projects do not pay for it); the caller's stream is
+  // left for the few entries wanted.
+  const int64_t fileBytes = identity.size > 0 ? identity.size : 1;
+  const size_t bufferBytes = static_cast<size_t>(std::min<int64_t>(kWalkBufferBytes, fileBytes));
+  std::unique_ptr<char[]> buffer(new char[bufferBytes]);
   std::FILE* walk = std::fopen(path.c_str(), "rb");
-  if (walk) std::setvbuf(walk, buffer.get(), _IOFBF, kWalkBufferBytes);
+  if (walk) std::setvbuf(walk, buffer.get(), _IOFBF, bufferBytes);
   const bool same = walk && io::IdentityOf(walk) == identity;
   if (same) {
     io::KnownFileSize known(walk);
