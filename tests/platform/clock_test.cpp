@@ -18,11 +18,6 @@ void SetSourceDateEpoch(const char* value) {  // null removes it
 #endif
 }
 
-TEST(Clock, CtimeFormInEnglishWithTheDayRightAligned) {
-  EXPECT_EQ(CtimeText({0, true}), "Thu Jan  1 00:00:00 1970\n");
-  EXPECT_EQ(CtimeText({1700000000, true}), "Tue Nov 14 22:13:20 2023\n");
-}
-
 TEST(Clock, FixedClockThenSourceDateEpochThenSystemClock) {
   SetSourceDateEpoch("86400");
   chkrsl::host::FixClock(1700000000);

@@ -9,7 +9,6 @@
 namespace {
 
 using chkrsl_test::Bytes;
-using chkrsl_test::GetF64;
 using chkrsl_test::GetI32;
 
 class PurlinData : public chkrsl_test::ProjectTest {
@@ -31,17 +30,13 @@ class PurlinData : public chkrsl_test::ProjectTest {
   }
 };
 
-// Each kind's file holds its own fields at its own offsets, reads back into
-// the same bytes, and leaves the other kind's fields 0.
+// Each kind's file reads back into the same bytes and leaves the other
+// kind's fields 0 (the committed example pins the layouts).
 TEST_F(PurlinData, DesignFilesOfBothKinds) {
   PurlineDesData roof = purlin_test::RoofDesign();
   roof.windwardCoef = 5;  // not in the roof layout
   Bytes b = DesignBytes(roof, kRoofPurlin);
   ASSERT_EQ(b.size(), kRoofDesignBytes);
-  EXPECT_EQ(GetF64(b, 20), roof.roofSlope);
-  EXPECT_EQ(GetI32(b, 48), roof.purlinForm);
-  EXPECT_EQ(GetF64(b, 88), roof.maintenanceLoad);
-  EXPECT_EQ(GetF64(b, 120), roof.shapeCoef);
   WriteProjectFile("Dlg_DesWLT", b);
   doc().purlinKind = kRoofPurlin;
   PurlineDesData read;
@@ -54,11 +49,6 @@ TEST_F(PurlinData, DesignFilesOfBothKinds) {
   wall.roofSlope = wall.liveLoad = wall.maintenanceLoad = wall.shapeCoef = 5;
   b = DesignBytes(wall, kWallPurlin);
   ASSERT_EQ(b.size(), kWallDesignBytes);
-  EXPECT_EQ(GetF64(b, 20), wall.span);
-  EXPECT_EQ(GetI32(b, 40), wall.purlinForm);
-  EXPECT_EQ(GetI32(b, 72), wall.buildingForm);
-  EXPECT_EQ(GetF64(b, 96), wall.windwardCoef);
-  EXPECT_EQ(GetF64(b, 104), wall.leewardCoef);
   WriteProjectFile("Dlg_DesQLT", b);
   doc().purlinKind = kWallPurlin;
   ASSERT_TRUE(ReadPurlineDesData(read));
@@ -90,18 +80,11 @@ TEST_F(PurlinData, DesignPathIsComposedWithPurlinKindZeroAndTheKindComesBack) {
   EXPECT_EQ(seen.back(), kRoofPurlin);  // "PCR" with the kind as it is
 }
 
-TEST_F(PurlinData, CheckFileRoundTripsAtItsOffsets) {
+TEST_F(PurlinData, CheckFileRoundTripsWhateverTheSecondHalfOfAFlagHolds) {
   const PurlineChkData c = purlin_test::AllChecks();
   const Bytes file = CheckBytes(c);
   ASSERT_EQ(file.size(), kPurlinCheckBytes);
-  EXPECT_EQ(GetF64(file, 72), c.f);
   EXPECT_EQ(GetI32(file, 104), 1);
-  EXPECT_EQ(GetF64(file, 212), c.stability.ratio);
-  EXPECT_EQ(GetF64(file, 220), c.chi);
-  EXPECT_EQ(GetI32(file, 252), c.stability.combNo);
-  EXPECT_EQ(GetF64(file, 328), c.phiB);
-  EXPECT_EQ(GetF64(file, 412), c.windSuction.eff.We3b);
-  EXPECT_EQ(GetI32(file, 424), c.deflectionLimit);
 
   // The second half of a flag's slot does not count.
   Bytes stored = file;

@@ -29,14 +29,6 @@ inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, D
   if (r.pSec) v.Fill(r.pSec->dHead);
 }
 
-// Expected little-endian bytes: each 'D' of `order` takes the next value of
-// `d`, each 'I' the next of `n`.
-inline Bytes InOrder(const std::string& order, const double* d, const int* n = nullptr) {
-  Bytes b;
-  for (char k : order) k == 'D' ? PutF64(b, *d++) : PutI32(b, *n++);
-  return b;
-}
-
 // The bytes of `entry` from `offset` on.
 inline Bytes Tail(const Bytes& entry, size_t offset) {
   return offset <= entry.size() ? Bytes(entry.begin() + static_cast<ptrdiff_t>(offset), entry.end())

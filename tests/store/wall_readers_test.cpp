@@ -114,17 +114,6 @@ TEST_F(WallReadersTest, CorruptCountsEndTheReadWithTheMissingMessage) {
     EXPECT_EQ(alerts, Alerts{c.wall ? kWallMissing : kEdgeMissing});
     EXPECT_EQ(walls.GetSize() + edges.GetSize(), 0);
   }
-  // Truncated files never yield a partial record.
-  WriteProject({5, 7}, 2);
-  for (const char* ext : {"CHKCW", "Edge"}) {
-    const Bytes whole = ReadProjectFile(ext);
-    for (size_t len = 0; len < whole.size(); ++len) {
-      WriteProjectFile(ext, Bytes(whole.begin(), whole.begin() + static_cast<long>(len)));
-      EXPECT_EQ(ext[0] == 'C' ? GetAllWallRsl(walls) : GetAllEdgeRsl(edges), 0) << ext << len;
-    }
-    WriteProjectFile(ext, whole);
-  }
-  EXPECT_EQ(walls.GetSize() + edges.GetSize(), 0);
 }
 
 }  // namespace

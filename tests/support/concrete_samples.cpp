@@ -95,11 +95,9 @@ std::unique_ptr<DataForConcreteBase> MakeConcrete(ConcreteSubKind kind, int eleN
 }
 
 Bytes WallList(const std::vector<int>& wallNos, int edgeCount) {
-  Bytes b;
-  PutI32(b, static_cast<int32_t>(wallNos.size()));
-  for (int w : wallNos) PutI32(b, w);
-  PutI32(b, edgeCount);
-  return b;
+  chkrsl::io::ByteWriter w;
+  w.I32(static_cast<int32_t>(wallNos.size())).I32s(wallNos.data(), wallNos.size()).I32(edgeCount);
+  return w.bytes();
 }
 
 Bytes EdgeFile(const std::vector<DataForWallEdge*>& edges) {

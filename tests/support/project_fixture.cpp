@@ -44,14 +44,9 @@ Bytes CaptureWrites(const std::function<void(std::FILE*)>& write) {
   EXPECT_NE(f, nullptr);
   if (!f) return {};
   write(f);
-  std::fflush(f);
-  std::fseek(f, 0, SEEK_END);
-  long n = std::ftell(f);
-  std::fseek(f, 0, SEEK_SET);
-  Bytes out(static_cast<size_t>(n > 0 ? n : 0));
-  if (!out.empty()) {
-    EXPECT_EQ(std::fread(out.data(), 1, out.size(), f), out.size());
-  }
+  std::rewind(f);
+  Bytes out;
+  for (int c; (c = std::fgetc(f)) != EOF;) out.push_back(static_cast<uint8_t>(c));
   std::fclose(f);
   return out;
 }
@@ -67,21 +62,16 @@ std::FILE* OpenBytes(const Bytes& bytes) {
 
 Bytes ResultFileOf(const std::vector<CHKRsl*>& recs) {
   return CaptureWrites([&](std::FILE* f) {
-    uint8_t count[4];
-    chkrsl::io::EncodeFixed32(count, static_cast<int32_t>(recs.size()));
-    std::fwrite(count, 1, 4, f);
+    chkrsl::io::WriteBytes(f, chkrsl::io::ByteWriter().I32(static_cast<int32_t>(recs.size())));
     for (CHKRsl* r : recs) r->WriteToCHK(f);
   });
 }
 
 Bytes ElementTable(const std::vector<int>& eleNos, int kind) {
-  Bytes b;
-  PutI32(b, static_cast<int32_t>(eleNos.size()));
-  for (int e : eleNos) {
-    PutI32(b, e);
-    PutI32(b, kind);
-  }
-  return b;
+  chkrsl::io::ByteWriter w;
+  w.I32(static_cast<int32_t>(eleNos.size()));
+  for (int e : eleNos) w.I32(e).I32(kind);
+  return w.bytes();
 }
 
 void ProjectTest::SetUp() {

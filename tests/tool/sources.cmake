@@ -1,4 +1,3 @@
 list(APPEND CHKRSL_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/commands_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/corrupt_files_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/purlin_commands_test.cpp)
