@@ -320,8 +320,12 @@ bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
   LayoutHead(r);
   // Both copies of dRsl[23..25] are written from the same fields; a head
   // whose copies differ could not be written back as it was read.
-  const bool copiesAgree = std::memcmp(head.bytes + kFirstCopyAt, head.bytes + kSecondCopyAt, kCopyBytes) == 0;
-  if (!r.ok() || !copiesAgree || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
+  // (The block's bytes may be borrowed from the read-ahead: `data`, not
+  // `bytes`, holds them.)
+  if (!r.ok()) return false;
+  const bool copiesAgree =
+      std::memcmp(head.data + kFirstCopyAt, head.data + kSecondCopyAt, kCopyBytes) == 0;
+  if (!copiesAgree || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
   FileBlock<kTailBytes> tail(f);
   ByteReader t = tail.reader();
   LayoutTail(t);
