@@ -39,8 +39,25 @@ double GetF64(const Bytes& b, size_t offset) {
   return offset + 8 <= b.size() ? chkrsl::io::DecodeDouble(b.data() + offset) : 0.0;
 }
 
+// A scratch file that is gone once closed. Not std::tmpfile: the Windows
+// runtime makes those in the drive's root and runs out of names there.
+static std::FILE* ScratchFile() {
+  static int made = 0;
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("chkrsl-scratch-" + std::to_string(std::random_device{}()) + "-" +
+                             std::to_string(++made)))
+                               .string();
+#ifdef _WIN32
+  return std::fopen(path.c_str(), "w+bD");  // D: deleted when closed
+#else
+  std::FILE* f = std::fopen(path.c_str(), "w+b");
+  if (f) std::remove(path.c_str());
+  return f;
+#endif
+}
+
 Bytes CaptureWrites(const std::function<void(std::FILE*)>& write) {
-  std::FILE* f = std::tmpfile();
+  std::FILE* f = ScratchFile();
   EXPECT_NE(f, nullptr);
   if (!f) return {};
   write(f);
@@ -52,7 +69,7 @@ Bytes CaptureWrites(const std::function<void(std::FILE*)>& write) {
 }
 
 std::FILE* OpenBytes(const Bytes& bytes) {
-  std::FILE* f = std::tmpfile();
+  std::FILE* f = ScratchFile();
   if (!f) return nullptr;
   if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fflush(f);

@@ -94,6 +94,9 @@ void AddJson(CLI::App* c, Args& a) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CLI::App app{"Inspect, verify, export and compare the member check results of a project."};
   app.footer(kExitCodes);
+  // An absolute path such as /data/run1/hall is an argument on every
+  // system, never a Windows-style option.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   Args a;
   app.add_option("-p,--project", a.project,
