@@ -34,7 +34,7 @@ namespace {
 
 // The streams read ahead, innermost last; a load keeps a few open at once.
 thread_local std::vector<ReadAhead*> tReadAheads;
-constexpr size_t kFirstFillBytes = 64 * 1024;
+constexpr size_t kFirstFillBytes = size_t{64} * 1024;
 
 ReadAhead* ReadAheadOf(std::FILE* f) {
   for (auto it = tReadAheads.rbegin(); it != tReadAheads.rend(); ++it) {

@@ -13,7 +13,7 @@ namespace {
 
 // Wanted entries are read in ascending position, each with one positioned
 // read of a block near the entry's own size.
-constexpr size_t kEntryBlockBytes = 8 * 1024;
+constexpr size_t kEntryBlockBytes = size_t{8} * 1024;
 // A "CHKTT" lookup reads one pair.
 constexpr size_t kPairBlockBytes = 64;
 
