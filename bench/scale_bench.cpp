@@ -20,6 +20,9 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // ---- heap accounting: current and peak bytes of every new/delete ----
 
@@ -191,8 +194,20 @@ void ReleaseUntimed(benchmark::State& state, Records& recs) {
   state.ResumeTiming();
 }
 
+// A host loads into a heap that has held records before: one load, freed,
+// before the timed ones. The first load into a heap that has just freed
+// others (here, the setup's) takes glibc through millions of binned chunks
+// and is several times slower than every later one.
+template <class Load>
+void SettleHeap(Load load) {
+  Records settle;
+  load(settle);
+  chkrsl::DeleteAllRecords(settle);
+}
+
 void BM_BulkRead(benchmark::State& state) {
   MakeProject(static_cast<int>(state.range(0)));
+  SettleHeap([](Records& recs) { GetAllEleRsl(recs); });
   for (auto _ : state) {
     Records recs;
     const int64_t before = gHeapNow;
@@ -225,6 +240,7 @@ void BulkOfFamily(benchmark::State& state, int first) {
   CArray<int, int> elements, kinds, wanted;
   chkrsl::ReadElementTable(elements, kinds);
   for (int e = first; e < first + n; ++e) wanted.Add(e);
+  SettleHeap([&](Records& recs) { chkrsl::GetEleRslByKind(recs, elements, kinds, wanted); });
   for (auto _ : state) {
     Records recs;
     if (!chkrsl::GetEleRslByKind(recs, elements, kinds, wanted)) {
@@ -240,9 +256,42 @@ void BM_BulkReadSteel(benchmark::State& state) { BulkOfFamily(state, 1); }
 // section sub-records) the read returns, held together, without reading.
 void BM_AllocateSteel(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  auto allocate = [n](Records& recs) {
+    for (int e = 1; e <= n; ++e) recs.Add(MakeSteel(e));
+  };
+  SettleHeap(allocate);
   for (auto _ : state) {
     Records recs;
-    for (int e = 1; e <= n; ++e) recs.Add(MakeSteel(e));
+    allocate(recs);
+    ReleaseUntimed(state, recs);
+  }
+}
+
+// The same floor for the concrete records: each with its sub-record, and a
+// beam with its section values and sixteen section columns, sized as a
+// read sizes them.
+CHKRsl* AllocateConcrete(int e) {
+  auto* r = static_cast<DataForConcreteBase*>(MakeConcrete(e));
+  if (r->memberKind == 2) {
+    r->pRecCol = new DataForConcreteRecCol;
+    return r;
+  }
+  auto* beam = new DataForConcreteRecBeam;
+  beam->secCount = r->SectionCount();
+  for (chkrsl::DblColumn& c : beam->secDbl) c.SetSize(beam->secCount);
+  for (chkrsl::IntColumn& c : beam->secInt) c.SetSize(beam->secCount);
+  r->pRecBeam = beam;
+  return r;
+}
+void BM_AllocateConcrete(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto allocate = [n](Records& recs) {
+    for (int e = n + 1; e <= 2 * n; ++e) recs.Add(AllocateConcrete(e));
+  };
+  SettleHeap(allocate);
+  for (auto _ : state) {
+    Records recs;
+    allocate(recs);
     ReleaseUntimed(state, recs);
   }
 }
@@ -298,6 +347,31 @@ void BM_GetOneEleRslLoop(benchmark::State& state) {
   delete nos;
 }
 
+// The floor under a validated single read that holds no file open between
+// calls: the element table and the result file each opened, identified,
+// read once where a kept index points and closed; nothing decoded.
+void BM_SingleReadFloor(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  MakeProject(n);
+  const std::string table = chkrsl::host::ProjectFilePath("CHKTT");
+  const std::string results = chkrsl::host::ProjectFilePath("CHKST");
+  const int64_t resultBytes = static_cast<int64_t>(std::filesystem::file_size(results));
+  std::vector<char> block(8192);
+  auto readOnce = [&block](const std::string& path, int64_t at, size_t bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    struct stat st;
+    ::fstat(fd, &st);
+    benchmark::DoNotOptimize(::pread(fd, block.data(), bytes, static_cast<off_t>(at)));
+    ::close(fd);
+  };
+  for (auto _ : state) {
+    for (int i = 0; i < kLoopReads; ++i) {
+      readOnce(table, 4 + 8 * int64_t{i} * n / kLoopReads, 64);
+      readOnce(results, resultBytes * i / (kLoopReads + 1), block.size());
+    }
+  }
+}
+
 // WriteCHKResult of all records into a project of its own, against a raw
 // write of the same bytes.
 void WriteProjectOf(int n, Records& recs) {
@@ -346,21 +420,23 @@ void BM_RawWrite(benchmark::State& state) {
   }
 }
 
-#define SIZES Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond)
+#define SIZES Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.5)
 #define SIZES_K                                                                \
   Args({20000, 200})->Args({20000, 2000})->Args({200000, 200})->Args({200000, 2000}) \
-      ->Unit(benchmark::kMillisecond)
+      ->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.5)
 
 BENCHMARK(BM_RawRead)->SIZES;
-BENCHMARK(BM_BulkRead)->SIZES->Iterations(3);
+BENCHMARK(BM_BulkRead)->SIZES;
 BENCHMARK(BM_RawReadSteel)->SIZES;
 BENCHMARK(BM_BulkReadSteel)->SIZES;
 BENCHMARK(BM_AllocateSteel)->SIZES;
+BENCHMARK(BM_AllocateConcrete)->SIZES;
 BENCHMARK(BM_RawReadConcrete)->SIZES;
 BENCHMARK(BM_BulkReadConcrete)->SIZES;
 BENCHMARK(BM_ListForm)->SIZES_K;
 BENCHMARK(BM_DisplayCall)->SIZES_K;
 BENCHMARK(BM_GetOneEleRslLoop)->SIZES;
+BENCHMARK(BM_SingleReadFloor)->SIZES;
 BENCHMARK(BM_RawWrite)->SIZES;
 BENCHMARK(BM_Write)->SIZES;
 
