@@ -2,8 +2,9 @@
 // then L bytes of the kind's result file and the rest as its "_N"
 // companion. The element table lists every element the files name, in
 // ascending order, and the document takes their stored section types.
-// Oracle: the bulk read, the list read and one read per element agree, and
-// every record read writes back the bytes it was read from.
+// Oracle: the bulk read, the list read and one read per element agree, the
+// display call succeeds with the list read, and every record read writes
+// back the bytes it was read from.
 #include <map>
 #include <set>
 
@@ -53,6 +54,7 @@ void Check(const uint8_t* data, size_t size) {
   CArray<int, int> wanted;
   for (int e : eleNos) wanted.Add(e);
   const int listOk = GetAllEleRsl(list, wanted);
+  fuzz::CheckDisplayCall(GetCTMemberChkInfo, wanted, listOk);
   std::vector<Bytes> single;
   bool allSingles = true;
   for (int e : eleNos) {

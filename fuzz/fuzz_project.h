@@ -131,6 +131,19 @@ inline int32_t I32At(const Bytes& b, size_t at) {
   return at + 4 <= b.size() ? chkrsl::io::DecodeFixed32(b.data() + at) : 0;
 }
 
+// A display call over `nos` succeeds exactly when the list form it stands
+// on did (`listOk`), and hands out an array only then.
+template <class Info>
+void CheckDisplayCall(bool (*call)(AcIntArray&, Info*&), const CArray<int, int>& nos, int listOk) {
+  AcIntArray numbers;
+  for (INT_PTR i = 0; i < nos.GetSize(); ++i) numbers.append(nos[i]);
+  Info* info = nullptr;
+  const bool shown = call(numbers, info);
+  FUZZ_CHECK(shown == (listOk == 1));
+  FUZZ_CHECK(shown == (info != nullptr));
+  ReleaseChkInfo(info);
+}
+
 // An entry header as a walk of the file met it, with where its body starts.
 struct WalkedEntry {
   chkrsl::EntryHeader header;

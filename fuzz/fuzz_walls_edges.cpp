@@ -3,7 +3,8 @@
 // as the edge results "Edge". Oracle: the bulk read succeeds exactly when
 // every wall and edge of the list reads on its own (when the list ascends,
 // as written lists do), the list forms agree with the one-element reads,
-// and every wall read writes back the bytes it was read from.
+// the display calls succeed with the list forms, and every wall read
+// writes back the bytes it was read from.
 #include <cstring>
 
 #include "fuzz_project.h"
@@ -66,6 +67,8 @@ void Check(const uint8_t* data, size_t size) {
   const int bulkOk = GetAllBoardRsl(walls, edges);
   const int listWallsOk = GetAllWallRsl(listWalls, wallNos);
   const int listEdgesOk = GetAllEdgeRsl(listEdges, edgeNos);
+  fuzz::CheckDisplayCall(GetCTWallChkInfo, wallNos, listWallsOk);
+  fuzz::CheckDisplayCall(GetCTEdgeChkInfo, edgeNos, listEdgesOk);
   if (bulkOk) FUZZ_CHECK(allWalls && allEdges);
   if (ascending && allWalls && allEdges) FUZZ_CHECK(bulkOk == 1);
   FUZZ_CHECK(listWallsOk == (allWalls ? 1 : 0));
