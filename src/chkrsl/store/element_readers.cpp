@@ -226,13 +226,13 @@ const char* FileOfElement(int eleNo, int kind, int& secType) {
   return ResultFileName(plain ? kf.plain : kf.companion);
 }
 
-int Report(const WantedEntry& want, CHKRsl*& rec) {
+int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked) {
   if (want.outcome == EntryOutcome::kRead) {
     rec = want.rec;
     return 1;
   }
   if (want.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
-  AlertUtf8(msg::kNotChecked);
+  AlertUtf8(notChecked);
   return 0;
 }
 

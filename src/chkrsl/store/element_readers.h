@@ -7,6 +7,7 @@
 
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/texts/messages.h"
 
 // Appends the records of every element listed in "CHKTT", in its order.
 // 1 when all were read; 0 after "单元未验算!", with `out` emptied and every
@@ -55,8 +56,9 @@ int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
 const char* FileOfElement(int eleNo, int kind, int& secType);
 
 struct WantedEntry;
-// Hands out a wanted entry that was read (1), or shows why not (0).
-int Report(const WantedEntry& want, CHKRsl*& rec);
+// Hands out a wanted entry that was read (1), or shows why not (0): the
+// section change when that was the reason, then `notChecked`.
+int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked = msg::kNotChecked);
 
 // Looks eleNo up in "CHKTT", pair by pair, and returns the structure kind
 // of its first pair through `kind`.

@@ -261,13 +261,7 @@ int ReportWall(WantedEntry& w, CHKRsl*& wall) {
     delete w.rec;
     w.outcome = EntryOutcome::kMissing;
   }
-  if (w.outcome == EntryOutcome::kRead) {
-    wall = w.rec;
-    return 1;
-  }
-  if (w.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
-  AlertUtf8(msg::kWallNotChecked);
-  return 0;
+  return Report(w, wall, msg::kWallNotChecked);
 }
 
 std::vector<WantedEdge> WantedEdges(const CArray<int, int>& edgeNos, bool& opened) {
