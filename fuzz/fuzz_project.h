@@ -127,6 +127,43 @@ inline bool Contains(const Bytes& hay, const Bytes& needle) {
   return !needle.empty() && std::search(hay.begin(), hay.end(), needle.begin(), needle.end()) != hay.end();
 }
 
+// The bytes of a written entry that need not be where it was read from: a
+// round column stores dRsl[23..25] twice and keeps the second copy, so its
+// first copy is written from the second. Empty for every other record.
+struct Span {
+  size_t from = 0, to = 0;
+};
+inline Span RewrittenSpan(const CHKRsl* rec) {
+  const auto* c = dynamic_cast<const DataForConcreteBase*>(rec);
+  if (!c || !c->pRoundCol) return {};
+  const size_t at = DataForConcreteBase::kSectionValOffset + 8 * static_cast<size_t>(c->SectionCount()) +
+                    DataForConcreteRoundCol::kFirstCopyAt;
+  return {at, at + DataForConcreteRoundCol::kCopyBytes};
+}
+
+// Whether `entry` (written by a record) stands at `at` in `hay`, apart from
+// its rewritten span, which must hold the kept copy.
+inline bool HoldsEntryAt(const Bytes& hay, size_t at, const Bytes& entry, Span span) {
+  if (at > hay.size() || hay.size() - at < entry.size()) return false;
+  const size_t gap = DataForConcreteRoundCol::kSecondCopyAt - DataForConcreteRoundCol::kFirstCopyAt;
+  if (span.to > span.from &&
+      !std::equal(entry.begin() + span.from, entry.begin() + span.to, entry.begin() + span.from + gap))
+    return false;
+  const auto from = entry.begin() + static_cast<long>(span.from), to = entry.begin() + static_cast<long>(span.to);
+  const auto in = hay.begin() + static_cast<long>(at);
+  return std::equal(entry.begin(), from, in) && std::equal(to, entry.end(), in + (to - entry.begin()));
+}
+
+// Whether `hay` holds `entry` somewhere, as HoldsEntryAt says.
+inline bool ContainsEntry(const Bytes& hay, const Bytes& entry, Span span) {
+  if (entry.empty()) return false;
+  const auto head = entry.begin() + static_cast<long>(span.to > span.from ? span.from : entry.size());
+  for (auto it = hay.begin(); (it = std::search(it, hay.end(), entry.begin(), head)) != hay.end(); ++it) {
+    if (HoldsEntryAt(hay, static_cast<size_t>(it - hay.begin()), entry, span)) return true;
+  }
+  return false;
+}
+
 inline int32_t I32At(const Bytes& b, size_t at) {
   return at + 4 <= b.size() ? chkrsl::io::DecodeFixed32(b.data() + at) : 0;
 }

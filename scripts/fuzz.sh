@@ -28,6 +28,11 @@ for t in $targets; do
   cp fuzz/corpus/"$t"/* "$work/$t/"
   if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
   echo "== fuzz_$t"
+  # Inputs that once broke an oracle run first, each once.
+  regressions=(fuzz/regressions/"$t"-*)
+  if [ -e "${regressions[0]}" ]; then
+    "$build_dir/fuzz/fuzz_$t" "${regressions[@]}" || failed="$failed $t(regressions)"
+  fi
   (cd "$work" && nice -n 19 "$OLDPWD/$build_dir/fuzz/fuzz_$t" "$t" "${limit[@]}" \
     -dict="$OLDPWD/fuzz/chkrsl.dict" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$OLDPWD/$build_dir/findings/$t-" -print_final_stats=1) || failed="$failed $t"

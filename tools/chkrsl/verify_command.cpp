@@ -31,11 +31,43 @@ class Reporter {
 
   void Problem(const std::string& ext, int64_t offset, int element, const std::string& what) {
     ++problems_;
+    Finding(ext, offset, element, what);
+  }
+
+  // Something worth knowing that is not wrong: printed and counted, but the
+  // exit code stays 0. In JSON the notes follow the problems.
+  void Note(const std::string& ext, int64_t offset, int element, const std::string& what) {
+    ++notes_;
+    if (o_.json) {
+      heldNotes_.push_back({ext, offset, element, what});
+    } else {
+      Finding(ext, offset, element, "note: " + what);
+    }
+  }
+
+  int Finish(int files, int64_t entries) {
+    if (o_.json) {
+      json_.EndArray().Key("notes").BeginArray();
+      for (const Held& n : heldNotes_) Finding(n.ext, n.offset, n.element, n.what, "note");
+      json_.EndArray();
+      json_.Key("files").Int(files).Key("entries").Int(entries);
+      json_.Key("problemCount").Int(problems_).Key("noteCount").Int(notes_).EndObject().EndLine();
+    } else {
+      o_.out << "verify: " << files << " files, " << entries << " entries, " << problems_
+             << (problems_ == 1 ? " problem, " : " problems, ") << notes_
+             << (notes_ == 1 ? " note\n" : " notes\n");
+    }
+    return problems_ ? kExitNo : kExitOk;
+  }
+
+ private:
+  void Finding(const std::string& ext, int64_t offset, int element, const std::string& what,
+               const char* key = "problem") {
     const std::string file = BaseName(ProjectFile(ext));
     if (o_.json) {
       json_.BeginObject().Key("file").String(file).Key("offset").Int(offset);
       if (element != kNoElement) json_.Key("element").Int(element);
-      json_.Key("problem").String(what).EndObject();
+      json_.Key(key).String(what).EndObject();
       return;
     }
     o_.out << file << ": offset " << std::to_string(offset) << ": ";
@@ -43,21 +75,17 @@ class Reporter {
     o_.out << what << "\n";
   }
 
-  int Finish(int files, int64_t entries) {
-    if (o_.json) {
-      json_.EndArray().Key("files").Int(files).Key("entries").Int(entries);
-      json_.Key("problemCount").Int(problems_).EndObject().EndLine();
-    } else {
-      o_.out << "verify: " << files << " files, " << entries << " entries, " << problems_
-             << (problems_ == 1 ? " problem\n" : " problems\n");
-    }
-    return problems_ ? kExitNo : kExitOk;
-  }
-
- private:
   const Output& o_;
   JsonWriter json_;
+  struct Held {
+    std::string ext;
+    int64_t offset;
+    int element;
+    std::string what;
+  };
+  std::vector<Held> heldNotes_;
   int problems_ = 0;
+  int notes_ = 0;
 };
 
 // The file an element of `kind` with section type `secType` is stored in,
@@ -144,6 +172,7 @@ class Verifier {
       if (!chkrsl::IsListedTypeCode(e.header.storedCode))
         r_.Problem(ext, e.offset, ele, "unknown type code " + std::to_string(e.header.storedCode));
       if (!e.rec) r_.Problem(ext, e.offset, ele, e.problem);
+      if (!e.note.empty()) r_.Note(ext, e.offset, ele, e.note);
       if (wallFile) {
         if (!wallsListed_.count(ele)) r_.Problem(ext, e.offset, ele, "wall not listed in CHKWT");
         wallsSeen_.insert(ele);

@@ -315,21 +315,20 @@ void DataForConcreteRoundCol::WriteToCHK(std::FILE* f) {
 }
 
 bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
+  // Both copies of dRsl[23..25] are read into the same fields: the second
+  // one is kept, and a write stores it twice.
   FileBlock<kHeadBytes> head(f);
   ByteReader r = head.reader();
   LayoutHead(r);
-  // Both copies of dRsl[23..25] are written from the same fields; a head
-  // whose copies differ could not be written back as it was read.
-  // (The block's bytes may be borrowed from the read-ahead: `data`, not
-  // `bytes`, holds them.)
-  if (!r.ok()) return false;
-  const bool copiesAgree =
-      std::memcmp(head.data + kFirstCopyAt, head.data + kSecondCopyAt, kCopyBytes) == 0;
-  if (!copiesAgree || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
+  if (!r.ok() || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
   FileBlock<kTailBytes> tail(f);
   ByteReader t = tail.reader();
   LayoutTail(t);
   return t.ok();
+}
+
+bool DataForConcreteRoundCol::CopiesDiffer(const uint8_t* head) {
+  return std::memcmp(head + kFirstCopyAt, head + kSecondCopyAt, kCopyBytes) != 0;
 }
 
 template void DataForConcreteBase::LayoutFixed(chkrsl::FieldNamer&);

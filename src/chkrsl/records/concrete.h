@@ -125,8 +125,8 @@ class CHKRSL_API DataForConcreteRecCol {
 };
 
 // Round column. Payload: a 317-byte head (dRsl[23..25] stand in it twice,
-// at 237 and 269; a head whose copies differ is refused), listA (count and items of dbl0..dbl3,
-// int0, int1) and a 33-byte tail.
+// at 237 and 269), listA (count and items of dbl0..dbl3, int0, int1) and a
+// 33-byte tail.
 class CHKRSL_API DataForConcreteRoundCol {
  public:
   static constexpr size_t kHeadBytes = 317;
@@ -143,8 +143,12 @@ class CHKRSL_API DataForConcreteRoundCol {
   void clear();
   void CopyData(const DataForConcreteRoundCol* src);
   void WriteToCHK(std::FILE* f);
-  // False for a short payload, an unsound count or differing copies.
+  // False for a short payload or an unsound count. Both copies of
+  // dRsl[23..25] are read into the same fields, so the second one is kept.
   bool ReadRsl(std::FILE* f);
+  // Whether the two copies in a payload head (kHeadBytes) differ: such an
+  // entry reads, but is written back with the second copy twice.
+  static bool CopiesDiffer(const uint8_t* head);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   uint8_t bFlag[6] = {};

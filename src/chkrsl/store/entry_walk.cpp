@@ -121,6 +121,7 @@ bool EntryWalker::Next(WalkedEntry& e) {
   // checks that against its length word), so the position needs no asking.
   if (auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec_))
     e.bodyBytes = concrete->dataLength;
+  if (rec_) NoteDifferingCopies(e);
   if (!rec_ && !PassOverUndecoded(e)) return false;
   offset_ = EntryEnd(e);
   ++s_.walked;
@@ -131,6 +132,21 @@ bool EntryWalker::Next(WalkedEntry& e) {
 int64_t EntryWalker::EntryEnd(const WalkedEntry& e) const {
   const bool lengthWord = EntryBodyBytes(e.header.storedCode, e.header.secType) < 0;
   return e.offset + kHeaderBytes + (lengthWord ? io::kInt32Bytes : 0) + e.bodyBytes;
+}
+
+// A round column stores dRsl[23..25] twice; copies that differ read (the
+// second is kept) but are not written back as they stand.
+void EntryWalker::NoteDifferingCopies(WalkedEntry& e) {
+  auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec_);
+  if (!concrete || !concrete->pRoundCol) return;
+  const int64_t head = e.offset + static_cast<int64_t>(DataForConcreteBase::kSectionValOffset) +
+                       int64_t{8} * concrete->SectionCount();
+  uint8_t bytes[DataForConcreteRoundCol::kHeadBytes];
+  if (io::SeekTo(f_, head) && io::ReadExact(f_, bytes, sizeof bytes) &&
+      DataForConcreteRoundCol::CopiesDiffer(bytes)) {
+    e.note = "the two copies of dRsl[23..25] differ; the second is used";
+  }
+  io::SeekTo(f_, EntryEnd(e));
 }
 
 bool EntryWalker::Fits(const WalkedEntry& e, int64_t lengthWord) {

@@ -28,6 +28,8 @@ struct WalkedEntry {
   // Why rec is null, or "" (also set for a listed code the table reads as
   // a concrete-filled record although no class stores under it).
   std::string problem;
+  // Something a reader should know of an entry that reads ("" when none).
+  std::string note;
 };
 
 // What the walk of a file found apart from its entries.
@@ -61,6 +63,7 @@ class EntryWalker {
   bool Fits(const WalkedEntry& e, int64_t lengthWord);
   bool PassOverUndecoded(WalkedEntry& e);
   int64_t EntryEnd(const WalkedEntry& e) const;
+  void NoteDifferingCopies(WalkedEntry& e);
   std::FILE* f_;
   WalkSummary s_;
   int64_t offset_;
