@@ -193,21 +193,22 @@ TEST_F(OnePassReaders, GiveWhatThePerElementScansGiveOnRandomProjects) {
   }
 }
 
-// An entry is read exactly as it is passed over, or it is corrupt; what is
-// read is written back under the same code with the same bytes.
+// An entry is read exactly as it is passed over, or it is corrupt.
 TEST_F(OnePassReaders, EntriesReadOnlyAsTheyArePassedOver) {
   struct Case {
     std::function<CHKRsl*()> make;
     int code, memberKind, storedCode;  // stored: 0 for the code the record writes
-    bool readable;
+    bool readable;  // and then written back as the record writes itself
   } cases[] = {
       {[] { return new DataForSteel; }, 6, 6, 6, false},   // energy record from the next entry
       {[] { return new DataForSteel; }, 6, 1, -6, false},  // next entry as an energy record
-      {[] { return new DataForConcreteInside; }, 11, 1, -11, false},  // written back as 11
+      {[] { return new DataForConcreteInside; }, 11, 1, -11, false},  // would claim a concrete code
       {[] { return new DataForSteel; }, 6, 6, 0, true},
       {[] { return new DataForAluminiumAlloy; }, 7, 6, 0, true},
       {[] { return new DataForLightSteel; }, 1, 6, 0, true},
       {[] { return new DataForConcreteInside; }, 12, 1, 0, true},  // the "any other" row
+      {[] { return new DataForConcreteInside; }, 12, 1, -12, true},  // negated too
+      {[] { return new DataForConcreteInside; }, 216, 1, -216, true},  // no energy record to size
   };
   doc().SetElementSecType(1, 1);
   doc().SetElementSecType(2, 1);
@@ -218,14 +219,14 @@ TEST_F(OnePassReaders, EntriesReadOnlyAsTheyArePassedOver) {
     std::tie(rec->eleNo, rec->eleType, rec->secType) = std::tuple(1, c.code, 1);
     rec->memberKind = c.memberKind;
     Bytes file = WrittenBytes(*rec), next = SteelEntry(2, 1);
+    const Bytes writtenBack = file;
     if (c.storedCode) chkrsl::io::EncodeFixed32(&file[4], c.storedCode);
-    const Bytes entry = file;
     file.insert(file.begin(), {2, 0, 0, 0});
     file.insert(file.end(), next.begin(), next.end());
     WriteProjectFile("CHKST", file);
     const Outcome one = RunOne<CHKRsl>(GetOneEleRsl, 1);
     EXPECT_EQ(one.result, c.readable);
-    EXPECT_EQ(one.slots[0], c.readable ? entry : Bytes());
+    EXPECT_EQ(one.slots[0], c.readable ? writtenBack : Bytes());
     EXPECT_EQ(GetAllEleRsl(recs), c.readable);
     chkrsl::DeleteAllRecords(recs);
   }

@@ -20,17 +20,15 @@ bool SkipBody(std::FILE* f, int storedCode, int secType) {
   return PassOverBody(f, storedCode, secType) >= 0;
 }
 
-constexpr int kEnergyMemberKind = 6;
-
-// An entry is read exactly as it is passed over, or it is corrupt. A record
-// of a code the table sizes must have consumed that size, and its member
-// kind must agree with the sign of the stored code (negated <=> kind 6), so
-// that it is written back under the same code with the same bytes. Entries
-// with a length word check it themselves.
+// An entry is read exactly as it is passed over, or it is corrupt: a read
+// that stops short of the entry's end or runs into the next entry is not
+// this entry's record. (A steel member whose code's sign and member kind
+// disagree is such an entry: the sign sizes the entry, the member kind
+// whether its energy record is read.) Entries with a length word check it
+// themselves.
 bool ReadAsPassedOver(const CHKRsl& rec, int storedCode, int64_t consumed) {
   const int64_t expected = EntryBodyBytes(storedCode, rec.secType);
-  if (expected < 0) return true;
-  return consumed == expected && (storedCode < 0) == (rec.memberKind == kEnergyMemberKind);
+  return expected < 0 || consumed == expected;
 }
 
 DataForNewSec* NewSectionFor(int secType) {

@@ -26,16 +26,15 @@ const RecordKind kOpenTruss{Create<DataForOpenTruss>, DataForOpenTruss::BodyByte
 const RecordKind kConcrete{Create<DataForConcreteBase>, nullptr};
 const RecordKind kComposite{Create<DataForConcreteComposite>, DataForConcreteComposite::BodyBytes};
 const RecordKind kConcreteInside{Create<DataForConcreteInside>, DataForConcreteInside::BodyBytes};
-// A negated code that no class writes: neither read nor passed over.
+// A negated concrete code: neither read nor passed over.
 const RecordKind kUnreadable{nullptr, nullptr};
 
 }  // namespace
 
 // A steel-family record of member kind 6 stores its code negated, whatever
 // its class; the negated code names the same class as the positive one.
-// Only the codes of the table's own rows are ever written negated: the
-// "any other" row reads positive codes only (-11 or -18 would be written
-// back as concrete codes).
+// Every other code, negated or not, is read as a concrete-filled record,
+// but for -11 and -18: a record of those would claim a concrete code.
 const RecordKind& RecordKindOf(int code) {
   switch (code) {
     case 1: case 4: case -1: case -4: return kLightSteel;
@@ -46,9 +45,9 @@ const RecordKind& RecordKindOf(int code) {
     case 7: case -7: return kAluminium;
     case 9: case -9: return kOpenTruss;
     case 11: case 18: return kConcrete;
+    case -11: case -18: return kUnreadable;
     case 76: case 78: case -76: case -78: return kComposite;
-    case -216: case -218: case -226: case -228: case -316: case -318: return kConcreteInside;
-    default: return code < 0 ? kUnreadable : kConcreteInside;  // 216 ... 318 and any other
+    default: return kConcreteInside;  // 216 ... 318, negated or not, and any other
   }
 }
 

@@ -19,13 +19,12 @@ struct RecordKind {
 
 // Kind of a type code as stored in the file. A negated steel-family code
 // (-6 and -8 above all) is an energy-dissipating member of the class of
-// the positive code; every positive code the table does not list is read
-// as a concrete-filled record, a negative one not at all (null create).
+// the positive code; every other code is read as a concrete-filled record,
+// but for -11 and -18, which are not read at all (null create).
 const RecordKind& RecordKindOf(int storedTypeCode);
 
 // The element type code kept in memory for a stored code (its absolute
-// value); false for a code that cannot be read (INT32_MIN, or a negated
-// code of the "any other" row).
+// value); false for a code that cannot be read (INT32_MIN, -11, -18).
 bool StoredCodeToEleType(int storedTypeCode, int& eleType);
 
 // Body bytes of an entry with this stored type code and section type, or -1
