@@ -1,6 +1,5 @@
 // The "LSZD" header. Input: the file. Oracle: the eight parameters change
-// exactly when the file holds the whole header with a count that is not
-// negative, and then hold its values.
+// exactly when the file holds the whole header, and then hold its values.
 #include <cstring>
 
 #include "fuzz_project.h"
@@ -20,7 +19,7 @@ void Check(const uint8_t* data, size_t size) {
   int32_t en[4] = {};
   double ed[4] = {};
   r.I32(en[0]).F64(ed[0]).F64(ed[1]).I32(en[1]).F64(ed[2]).I32(en[2]).I32(en[3]).F64(ed[3]);
-  const bool sound = size >= kLszdHeaderBytes && en[0] >= 0;
+  const bool sound = size >= kLszdHeaderBytes;
   for (int i = 0; i < 4; ++i) {
     FUZZ_CHECK(n[i] == (sound ? en[i] : -7));
     // Compared as bits: the header may hold NaNs.

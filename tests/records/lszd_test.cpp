@@ -36,8 +36,8 @@ using Lszd = chkrsl_test::ProjectTest;
 TEST_F(Lszd, HeaderFillsTheEightParametersAndNothingElseChangesThem) {
   ASSERT_EQ(Header(0).size(), kLszdHeaderBytes);
   EXPECT_TRUE(Params().Read().Untouched());  // no file
-  WriteProjectFile("LSZD", Header(-1));  // cut headers: the damage sweep
-  EXPECT_TRUE(Params().Read().Untouched());
+  WriteProjectFile("LSZD", Header(-1));  // stored as it is; cut headers: the damage sweep
+  EXPECT_EQ(Params().Read().n[0], -1);
   Bytes withEntries = Header(2);
   PutI32(withEntries, 99);
   PutF64(withEntries, 9.5);

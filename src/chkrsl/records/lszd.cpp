@@ -15,7 +15,7 @@ struct LszdHeader {
 
   bool Decode(chkrsl::io::ByteReader r) {
     r.I32(nCount).F64(dVal1).F64(dVal2).I32(nVal1).F64(dVal3).I32(nVal2).I32(nVal3).F64(dVal4);
-    return r.ok() && nCount >= 0;
+    return r.ok();
   }
 };
 

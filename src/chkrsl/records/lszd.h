@@ -9,8 +9,8 @@
 constexpr size_t kLszdHeaderBytes = 48;
 
 // Reads the header into the eight reference parameters, in file order.
-// Without a file, or when the file does not hold the whole header or holds
-// a negative count, no parameter is changed. The caller's arrays for the
+// Without a file, or when the file does not hold the whole header, no
+// parameter is changed; the values are handed over as stored. The caller's arrays for the
 // per-entry data are left unchanged: what the entries hold is not settled.
 CHKRSL_API void ReadLSZD(int& nCount, double& dVal1, double& dVal2, int& nVal1, double& dVal3, int& nVal2,
               int& nVal3, double& dVal4, int* const nArr, double* const dArr);
