@@ -4,8 +4,7 @@
 // ascending order, and the document takes their stored section types.
 // Oracle: the bulk read, the list read and one read per element agree, the
 // display call succeeds with the list read, and every record read writes
-// back the bytes it was read from (a round column both copies of
-// dRsl[23..25] as the second).
+// back the bytes it was read from, but for what fuzz::HoldsEntryAt allows.
 #include <map>
 #include <set>
 

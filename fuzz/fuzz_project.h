@@ -127,9 +127,10 @@ inline bool Contains(const Bytes& hay, const Bytes& needle) {
   return !needle.empty() && std::search(hay.begin(), hay.end(), needle.begin(), needle.end()) != hay.end();
 }
 
-// The bytes of a written entry that need not be where it was read from: a
-// round column stores dRsl[23..25] twice and keeps the second copy, so its
-// first copy is written from the second. Empty for every other record.
+// What a written entry may change of the bytes it was read from: the sign
+// of the type code, which a record of a class without an energy record
+// writes as its member kind says; and a round column's first copy of
+// dRsl[23..25], which is written from the second (the copy kept).
 struct Span {
   size_t from = 0, to = 0;
 };
@@ -141,24 +142,26 @@ inline Span RewrittenSpan(const CHKRsl* rec) {
   return {at, at + DataForConcreteRoundCol::kCopyBytes};
 }
 
-// Whether `entry` (written by a record) stands at `at` in `hay`, apart from
-// its rewritten span, which must hold the kept copy.
+// Whether `entry` (written by a record) stands at `at` in `hay`, as the
+// comment above allows; the rewritten span must hold the kept copy.
 inline bool HoldsEntryAt(const Bytes& hay, size_t at, const Bytes& entry, Span span) {
-  if (at > hay.size() || hay.size() - at < entry.size()) return false;
+  constexpr size_t kCodeAt = 4, kCodeEnd = 8;
+  if (at > hay.size() || hay.size() - at < entry.size() || entry.size() < kCodeEnd) return false;
   const size_t gap = DataForConcreteRoundCol::kSecondCopyAt - DataForConcreteRoundCol::kFirstCopyAt;
-  if (span.to > span.from &&
-      !std::equal(entry.begin() + span.from, entry.begin() + span.to, entry.begin() + span.from + gap))
-    return false;
-  const auto from = entry.begin() + static_cast<long>(span.from), to = entry.begin() + static_cast<long>(span.to);
-  const auto in = hay.begin() + static_cast<long>(at);
-  return std::equal(entry.begin(), from, in) && std::equal(to, entry.end(), in + (to - entry.begin()));
+  for (size_t i = 0; i < entry.size(); ++i) {
+    if (i >= kCodeAt && i < kCodeEnd) continue;
+    const bool rewritten = i >= span.from && i < span.to;
+    if (entry[i] != (rewritten ? entry[i + gap] : hay[at + i])) return false;
+  }
+  const int64_t stored = chkrsl::io::DecodeFixed32(hay.data() + at + kCodeAt);
+  const int64_t written = chkrsl::io::DecodeFixed32(entry.data() + kCodeAt);
+  return stored == written || stored == -written;
 }
 
 // Whether `hay` holds `entry` somewhere, as HoldsEntryAt says.
 inline bool ContainsEntry(const Bytes& hay, const Bytes& entry, Span span) {
-  if (entry.empty()) return false;
-  const auto head = entry.begin() + static_cast<long>(span.to > span.from ? span.from : entry.size());
-  for (auto it = hay.begin(); (it = std::search(it, hay.end(), entry.begin(), head)) != hay.end(); ++it) {
+  if (entry.size() < 8) return false;
+  for (auto it = hay.begin(); (it = std::search(it, hay.end(), entry.begin(), entry.begin() + 4)) != hay.end(); ++it) {
     if (HoldsEntryAt(hay, static_cast<size_t>(it - hay.begin()), entry, span)) return true;
   }
   return false;

@@ -1,8 +1,7 @@
 // One result entry decoded, written, decoded and written again. Input: the
 // entry (header and body). Oracle: a record that reads writes bytes that
 // read back into a record writing the very same bytes, and those bytes are
-// the entry's own (a round column's first copy of dRsl[23..25] excepted,
-// which holds the second copy).
+// the entry's own, but for what fuzz::HoldsEntryAt allows.
 #include "fuzz_project.h"
 
 namespace {
