@@ -41,7 +41,7 @@ void Check(const uint8_t* data, size_t size) {
   std::set<int> eleNos;
   for (const auto& [name, bytes] : {std::make_pair(plainName, &plain), std::make_pair(companionName, &companion)}) {
     if (bytes == &companion && !files.paired) break;
-    const std::vector<fuzz::WalkedEntry> entries = fuzz::WalkEntries(name, *bytes);
+    const std::vector<fuzz::WalkedEntry> entries = fuzz::WalkEntries(*bytes);
     for (const fuzz::WalkedEntry& e : entries) {
       if (e.header.eleNo < 0 || e.header.eleNo >= 4096 || eleNos.size() >= 16) continue;
       if (eleNos.insert(e.header.eleNo).second) GetQMpDoc()->SetElementSecType(e.header.eleNo, e.header.secType);

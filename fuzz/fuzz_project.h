@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "chkrsl/chkrsl.h"
+#include "chkrsl/format/result_file.h"
+#include "chkrsl/io/source.h"
 
 namespace fuzz {
 
@@ -190,24 +192,14 @@ struct WalkedEntry {
   size_t bodyAt = 0;
 };
 
-// The entries a walk of the project file `ext` (holding `bytes`) passes
-// over, and the one it stops at when it stops early.
-inline std::vector<WalkedEntry> WalkEntries(const char* ext, const Bytes& bytes) {
+// The entries whose headers a walk of the result file `bytes` reads: those
+// it passes over and the one it stops at.
+inline std::vector<WalkedEntry> WalkEntries(const Bytes& bytes) {
   std::vector<WalkedEntry> entries;
-  std::FILE* f = chkrsl::OpenProjectFile(ext);
-  if (!f) return entries;
-  size_t next = 4;  // after the count; the walk visits an entry once passed over
-  const bool all = chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) {
-    entries.push_back({h, next + 12});
-    next = static_cast<size_t>(std::ftell(f));
-  });
-  std::fclose(f);
-  if (!all && next + 12 <= bytes.size()) {
-    chkrsl::EntryHeader h;
-    h.eleNo = I32At(bytes, next);
-    h.storedCode = I32At(bytes, next + 4);
-    h.secType = I32At(bytes, next + 8);
-    entries.push_back({h, next + 12});
+  chkrsl::io::MemorySource in(bytes.data(), bytes.size());
+  chkrsl::ResultCursor cursor(in);
+  while (cursor.Next()) {
+    entries.push_back({cursor.header(), static_cast<size_t>(cursor.offset() + chkrsl::kEntryHeaderBytes)});
   }
   return entries;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "chkrsl/format/record_table.h"
 #include "records/family_records.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chkrsl/io/write_seam.h"
 #include "support/project_fixture.h"
 
 namespace {
@@ -31,12 +32,9 @@ class ExampleProjectTest : public chkrsl_test::ProjectTest {
     for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
       names.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
     for (const char* ext : names) {
-      std::FILE* f = chkrsl::OpenProjectFile(ext);
-      if (!f) continue;
-      chkrsl::WalkEntryHeaders(f, [](const chkrsl::EntryHeader& h) {
+      chkrsl_test::ForEachEntryHeader(ext, [](const chkrsl::EntryHeader& h) {
         if (h.eleNo >= 0 && h.eleNo < (1 << 20)) GetQMpDoc()->SetElementSecType(h.eleNo, h.secType);
       });
-      std::fclose(f);
     }
   }
 };
@@ -187,10 +185,8 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
   std::vector<CArray<int, int>> ofFile(static_cast<size_t>(chkrsl::ResultFileId::kCount));
   for (size_t i = 0; i < ofFile.size(); ++i) {
     const char* ext = chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i));
-    std::FILE* f = chkrsl::OpenProjectFile(ext);
-    if (!f) continue;
     Bytes own(4);
-    chkrsl::WalkEntryHeaders(f, [&](const chkrsl::EntryHeader& h) {
+    chkrsl_test::ForEachEntryHeader(ext, [&](const chkrsl::EntryHeader& h) {
       for (size_t at = 4; at + 8 <= table.size(); at += 8) {
         if (chkrsl_test::GetI32(table, at) != h.eleNo) continue;
         ofFile[i].Add(h.eleNo);
@@ -198,7 +194,6 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
         break;
       }
     });
-    std::fclose(f);
     chkrsl::io::EncodeFixed32(own.data(), static_cast<int32_t>(ofFile[i].GetSize()));
     cases.push_back({ext, [&, i](bool partial) { return ReadElements(ofFile[i], partial); }, own});
   }

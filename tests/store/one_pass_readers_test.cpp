@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "support/concrete_samples.h"
+#include "support/scan_readers.h"
 
 namespace {
 
@@ -157,9 +158,9 @@ TEST_F(OnePassReaders, GiveWhatThePerElementScansGiveOnRandomProjects) {
   using EdgeRecs = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
   using Edge = DataForWallEdge;
   auto wall = [](CHKRsl*& r, int&, int no) { return GetOneWallRsl(r, no); };
-  auto wallByScan = [](CHKRsl*& r, int&, int no) { return chkrsl::GetOneWallRslByScan(r, no); };
+  auto wallByScan = [](CHKRsl*& r, int&, int no) { return chkrsl_test::GetOneWallRslByScan(r, no); };
   auto edge = [](Edge*& r, int&, int no) { return GetOneEdgeRsl(r, no); };
-  auto edgeByScan = [](Edge*& r, int&, int no) { return chkrsl::GetOneEdgeRslByScan(r, no); };
+  auto edgeByScan = [](Edge*& r, int&, int no) { return chkrsl_test::GetOneEdgeRslByScan(r, no); };
   auto all = [](Recs& o, CArray<int, int>& n) { return GetAllEleRsl(o, n); };
   auto walls = [](Recs& o, CArray<int, int>& n) { return GetAllWallRsl(o, n); };
   auto edges = [](EdgeRecs& o, CArray<int, int>& n) { return GetAllEdgeRsl(o, n); };
@@ -173,13 +174,13 @@ TEST_F(OnePassReaders, GiveWhatThePerElementScansGiveOnRandomProjects) {
     for (int round = 0; round < 2; ++round) {
       CArray<int, int> nos;
       Request(nos, 25, 30);
-      EXPECT_EQ(RunList<CHKRsl>(all, nos), RunList<CHKRsl>(chkrsl::GetAllEleRslByScan, nos));
+      EXPECT_EQ(RunList<CHKRsl>(all, nos), RunList<CHKRsl>(chkrsl_test::GetAllEleRslByScan, nos));
       Request(nos, 6, 20);
-      EXPECT_EQ(RunList<CHKRsl>(walls, nos), RunList<CHKRsl>(chkrsl::GetAllWallRslByScan, nos));
-      EXPECT_EQ(RunList<Edge>(edges, nos), RunList<Edge>(chkrsl::GetAllEdgeRslByScan, nos));
+      EXPECT_EQ(RunList<CHKRsl>(walls, nos), RunList<CHKRsl>(chkrsl_test::GetAllWallRslByScan, nos));
+      EXPECT_EQ(RunList<Edge>(edges, nos), RunList<Edge>(chkrsl_test::GetAllEdgeRslByScan, nos));
     }
     for (int no = 0; no <= 32; ++no) {
-      EXPECT_EQ(RunOne<CHKRsl>(GetOneEleRsl, no), RunOne<CHKRsl>(chkrsl::GetOneEleRslByScan, no));
+      EXPECT_EQ(RunOne<CHKRsl>(GetOneEleRsl, no), RunOne<CHKRsl>(chkrsl_test::GetOneEleRslByScan, no));
       EXPECT_EQ(RunOne<CHKRsl>(wall, no), RunOne<CHKRsl>(wallByScan, no)) << no;
       EXPECT_EQ(RunOne<Edge>(edge, no), RunOne<Edge>(edgeByScan, no)) << no;
     }
@@ -283,7 +284,7 @@ TEST_F(OnePassReaders, AKeptIndexNeverAnswersForAChangedFile) {
     EXPECT_EQ(RunOne<CHKRsl>(GetOneEleRsl, 3).result, 1);
     change();
     for (int no = 1; no <= 4; ++no) {
-      EXPECT_EQ(RunOne<CHKRsl>(GetOneEleRsl, no), RunOne<CHKRsl>(chkrsl::GetOneEleRslByScan, no));
+      EXPECT_EQ(RunOne<CHKRsl>(GetOneEleRsl, no), RunOne<CHKRsl>(chkrsl_test::GetOneEleRslByScan, no));
     }
   }
 }

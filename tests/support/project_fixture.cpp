@@ -1,5 +1,8 @@
 #include "support/project_fixture.h"
 
+#include "chkrsl/format/result_file.h"
+#include "chkrsl/store/project_files.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -139,6 +142,13 @@ void ProjectTest::StoreResults(const std::string& ext, const std::vector<CHKRsl*
   }
   WriteProjectFile(ext, ResultFileOf(stored));
   WriteProjectFile("CHKTT", ElementTable(eleNos, kind));
+}
+
+void ForEachEntryHeader(const char* ext, const std::function<void(const chkrsl::EntryHeader&)>& visit) {
+  chkrsl::io::FileSource file;
+  if (!chkrsl::OpenProjectFile(ext, file, chkrsl::io::FileSource::kLoadBlockBytes)) return;
+  chkrsl::ResultCursor entries(file);
+  while (entries.Next()) visit(entries.header());
 }
 
 }  // namespace chkrsl_test

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chkrsl/chkrsl.h"
+#include "chkrsl/format/entry_header.h"
 
 namespace chkrsl_test {
 
@@ -70,6 +71,10 @@ template <class Rec>
 Bytes WrittenBytes(Rec& rec) {
   return CaptureWrites([&](std::FILE* f) { rec.WriteToCHK(f); });
 }
+
+// Visits the header of every entry of the open project's result file
+// `ext` that a walk of it reaches.
+void ForEachEntryHeader(const char* ext, const std::function<void(const chkrsl::EntryHeader&)>& visit);
 
 // A result file: the entry count, then each record's WriteToCHK.
 Bytes ResultFileOf(const std::vector<CHKRsl*>& recs);

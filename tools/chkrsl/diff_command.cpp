@@ -46,11 +46,8 @@ class Differ {
   Differ(const Side& a, const Side& b, double tolerance) : a_(a), b_(b), tol_(tolerance) {}
 
   void CompareFile(const std::string& ext) {
-    std::FILE* fa = std::fopen(a_.paths.at(ext).c_str(), "rb");
-    std::FILE* fb = std::fopen(b_.paths.at(ext).c_str(), "rb");
-    if (fa || fb) Merge(ext, fa, fb);
-    if (fa) std::fclose(fa);
-    if (fb) std::fclose(fb);
+    chkrsl::EntryWalker wa(a_.paths.at(ext)), wb(b_.paths.at(ext));
+    if (wa.opened() || wb.opened()) Merge(ext, wa.opened() ? &wa : nullptr, wb.opened() ? &wb : nullptr);
   }
 
   std::map<int, std::vector<Change>> changes;  // by structure kind
@@ -73,9 +70,7 @@ class Differ {
   }
 
   // Walks both files side by side in ascending element number.
-  void Merge(const std::string& ext, std::FILE* fa, std::FILE* fb) {
-    std::unique_ptr<chkrsl::EntryWalker> wa(fa ? new chkrsl::EntryWalker(fa) : nullptr);
-    std::unique_ptr<chkrsl::EntryWalker> wb(fb ? new chkrsl::EntryWalker(fb) : nullptr);
+  void Merge(const std::string& ext, chkrsl::EntryWalker* wa, chkrsl::EntryWalker* wb) {
     chkrsl::WalkedEntry ea, eb;
     bool hasA = wa && wa->Next(ea), hasB = wb && wb->Next(eb);
     while (hasA || hasB) {

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "chkrsl/chkrsl.h"
+#include "chkrsl/format/result_file.h"
+#include "chkrsl/io/source.h"
 
 namespace chkrsl_cli {
 
@@ -20,15 +22,16 @@ bool OpenProjectPath(const std::string& projectPath) {
 namespace {
 
 void AdoptFrom(const std::string& ext) {
-  std::FILE* f = chkrsl::OpenProjectFile(ext.c_str());
-  if (!f) return;
+  chkrsl::io::FileSource file;
+  if (!file.Open(ProjectFile(ext), chkrsl::io::FileSource::kLoadBlockBytes)) return;
   MyPerDocData* doc = GetQMpDoc();
-  chkrsl::WalkEntryHeaders(f, [doc](const chkrsl::EntryHeader& h) {
+  chkrsl::ResultCursor entries(file);
+  while (entries.Next()) {
+    const chkrsl::EntryHeader& h = entries.header();
     // Element numbers far beyond any real table are left out rather than
     // growing the document without bound.
     if (h.eleNo >= 0 && h.eleNo < (1 << 24)) doc->SetElementSecType(h.eleNo, h.secType);
-  });
-  std::fclose(f);
+  }
 }
 
 }  // namespace

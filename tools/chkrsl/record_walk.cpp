@@ -1,7 +1,8 @@
 #include "record_walk.h"
 
-#include <cstdio>
-
+#include "chkrsl/chkrsl.h"
+#include "chkrsl/format/edge_file.h"
+#include "chkrsl/io/source.h"
 #include "project_loader.h"
 
 namespace chkrsl_cli {
@@ -14,14 +15,11 @@ std::vector<std::string> ElementFileExts() {
 
 bool WalkFile(const std::string& path, const std::function<void(const chkrsl::WalkedEntry&)>& visit,
               chkrsl::WalkSummary& summary) {
-  constexpr size_t kBufferBytes = size_t{256} * 1024;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  // A buffer of our own: given none, stdio keeps its small default size.
-  std::vector<char> buffer(kBufferBytes);
-  std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
-  summary = chkrsl::WalkResultEntries(f, visit);
-  std::fclose(f);
+  chkrsl::EntryWalker walker(path);
+  if (!walker.opened()) return false;
+  chkrsl::WalkedEntry e;
+  while (walker.Next(e)) visit(e);
+  summary = walker.Summary();
   return true;
 }
 
@@ -33,24 +31,16 @@ void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit)
   }
 }
 
-}  // namespace chkrsl_cli
-
-#include "chkrsl/chkrsl.h"
-
-namespace chkrsl_cli {
-
 bool ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
-  std::FILE* f = std::fopen(ProjectFile("Edge").c_str(), "rb");
-  if (!f) return false;
-  int32_t n = 0;
-  bool whole =
-      chkrsl::io::ReadI32(f, n) && chkrsl::io::CountFits(f, n, 4 + DataForWallEdge::kPayloadBytes);
-  for (int32_t i = 0; whole && i < n; ++i) {
-    DataForWallEdge edge;
-    whole = chkrsl::io::ReadI32(f, edge.edgeNo) && edge.ReadRsl(f);
-    if (whole) visit(edge);
+  chkrsl::io::FileSource file;
+  if (!file.Open(ProjectFile("Edge"), chkrsl::io::FileSource::kLoadBlockBytes)) return false;
+  chkrsl::EdgeCursor edges(file);
+  bool whole = edges.sound();
+  while (whole && edges.Next()) {
+    std::unique_ptr<DataForWallEdge> edge(edges.Read());
+    whole = edge != nullptr;
+    if (whole) visit(*edge);
   }
-  std::fclose(f);
   return whole;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "chkrsl/store/entry_walk.h"
+#include "chkrsl/store/project_walk.h"
 
 namespace chkrsl_cli {
 

@@ -7,6 +7,11 @@
 #include <vector>
 
 #include "chkrsl/chkrsl.h"
+#include "chkrsl/format/edge_file.h"
+#include "chkrsl/format/eff_area_file.h"
+#include "chkrsl/format/record_table.h"
+#include "chkrsl/format/wall_list.h"
+#include "chkrsl/io/source.h"
 #include "json_writer.h"
 #include "project_loader.h"
 #include "record_walk.h"
@@ -14,8 +19,7 @@
 namespace chkrsl_cli {
 namespace {
 
-constexpr int kNoElement = -1;
-constexpr int64_t kEdgeEntryBytes = 4 + DataForWallEdge::kPayloadBytes;
+using chkrsl::kNoElement;
 
 std::string BaseName(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
@@ -23,9 +27,9 @@ std::string BaseName(const std::string& path) {
 }
 
 // Writes each problem as it is found, and the summary at the end.
-class Reporter {
+class Findings {
  public:
-  explicit Reporter(const Output& o) : o_(o), json_(o.out) {
+  explicit Findings(const Output& o) : o_(o), json_(o.out) {
     if (o_.json) json_.BeginObject().Key("problems").BeginArray();
   }
 
@@ -98,34 +102,25 @@ std::string ExpectedFile(int kind, int secType) {
   return chkrsl::ResultFileName(plain ? kf.plain : kf.companion);
 }
 
-struct WallList {
-  bool read = false;
-  std::vector<int> walls;
-  int edges = 0;
+// Hands what a library cursor tells of one file to the report.
+class FileReporter : public chkrsl::Reporter {
+ public:
+  FileReporter(Findings& r, const char* ext) : r_(r), ext_(ext) {}
+  void Problem(int64_t offset, int element, const std::string& why) override {
+    r_.Problem(ext_, offset, element, why);
+  }
+
+ private:
+  Findings& r_;
+  const char* ext_;
 };
 
 // "CHKWT": W, W wall numbers, E.
-WallList ReadWallList(Reporter& r) {
-  WallList list;
-  std::FILE* f = std::fopen(ProjectFile("CHKWT").c_str(), "rb");
-  if (!f) return list;
-  int32_t w = 0, e = 0;
-  if (!chkrsl::io::ReadI32(f, w) || !chkrsl::io::CountFits(f, w, chkrsl::io::kInt32Bytes)) {
-    r.Problem("CHKWT", 0, kNoElement,
-              "wall count " + std::to_string(w) + " cannot fit in the file");
-  } else {
-    list.walls.resize(static_cast<size_t>(w));
-    bool whole = true;
-    for (int32_t& n : list.walls) whole = whole && chkrsl::io::ReadI32(f, n);
-    if (!whole || !chkrsl::io::ReadI32(f, e) || e < 0) {
-      r.Problem("CHKWT", 4 + 4 * int64_t{w}, kNoElement, "edge count missing or negative");
-    } else {
-      list.read = true;
-      list.edges = e;
-    }
-  }
-  std::fclose(f);
-  return list;
+void ReadWallList(Findings& r, chkrsl::WallList& list) {
+  chkrsl::io::FileSource file;
+  if (!file.Open(ProjectFile("CHKWT"), chkrsl::io::FileSource::kLoadBlockBytes)) return;
+  FileReporter told(r, "CHKWT");
+  chkrsl::ReadWallList(file, list, &told);
 }
 
 class Verifier {
@@ -136,11 +131,12 @@ class Verifier {
     table_ = &table;
     CheckTableRepeats();
     for (const std::string& ext : ElementFileExts()) WalkOne(ext, false);
-    const WallList walls = ReadWallList(r_);
-    wallsListed_.insert(walls.walls.begin(), walls.walls.end());
+    chkrsl::WallList walls;
+    ReadWallList(r_, walls);
+    for (INT_PTR i = 0; i < walls.walls.GetSize(); ++i) wallsListed_.insert(walls.walls[i]);
     WalkOne("CHKCW", true);
     CheckMissingElements();
-    if (walls.read) CheckWalls(walls);
+    if (walls.edgesRead) CheckWalls(walls);
     CheckEffectiveAreas();
     return r_.Finish(files_, entries_);
   }
@@ -221,84 +217,59 @@ class Verifier {
     }
   }
 
-  void CheckWalls(const WallList& list) {
-    for (size_t i = 0; i < list.walls.size(); ++i) {
+  void CheckWalls(const chkrsl::WallList& list) {
+    for (INT_PTR i = 0; i < list.walls.GetSize(); ++i) {
       if (!wallsSeen_.count(list.walls[i]))
         r_.Problem("CHKWT", 4 + 4 * static_cast<int64_t>(i), list.walls[i],
                    "wall has no entry in CHKCW");
     }
-    std::FILE* f = std::fopen(ProjectFile("Edge").c_str(), "rb");
-    if (!f) {
+    chkrsl::io::FileSource file;
+    if (!file.Open(ProjectFile("Edge"), chkrsl::io::FileSource::kLoadBlockBytes)) {
       if (list.edges > 0)
-        r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.size()), kNoElement,
+        r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.GetSize()), kNoElement,
                    "lists " + std::to_string(list.edges) + " edges but there is no Edge file");
       return;
     }
     ++files_;
-    CheckEdges(f, list.edges);
-    std::fclose(f);
+    CheckEdges(file, list.edges);
   }
 
-  void CheckEdges(std::FILE* f, int listed) {
-    int32_t n = 0;
-    if (!chkrsl::io::ReadI32(f, n) || !chkrsl::io::CountFits(f, n, kEdgeEntryBytes)) {
+  void CheckEdges(chkrsl::io::Source& file, int listed) {
+    FileReporter told(r_, "Edge");
+    chkrsl::EdgeCursor edges(file, &told);
+    if (!edges.sound()) return;
+    if (edges.declared() != listed)
       r_.Problem("Edge", 0, kNoElement,
-                 "edge count " + std::to_string(n) + " cannot fit in the file");
-      return;
-    }
-    if (n != listed)
-      r_.Problem("Edge", 0, kNoElement,
-                 "holds " + std::to_string(n) + " edges, CHKWT lists " + std::to_string(listed));
-    for (int32_t i = 0; i < n; ++i) {
-      const int64_t offset = 4 + kEdgeEntryBytes * i;
-      DataForWallEdge edge;
-      if (!chkrsl::io::ReadI32(f, edge.edgeNo) || !edge.ReadRsl(f)) {
-        r_.Problem("Edge", offset, kNoElement, "edge entry cut short");
-        return;
-      }
+                 "holds " + std::to_string(edges.declared()) + " edges, CHKWT lists " +
+                     std::to_string(listed));
+    for (int i = 0; edges.Next(); ++i) {
+      std::unique_ptr<DataForWallEdge> edge(edges.Read());
+      if (!edge) return;
       ++entries_;
-      if (edge.edgeNo != i + 1)
-        r_.Problem("Edge", offset, kNoElement,
-                   "edge number " + std::to_string(edge.edgeNo) + " where " +
+      if (edge->edgeNo != i + 1)
+        r_.Problem("Edge", edges.offset(), kNoElement,
+                   "edge number " + std::to_string(edge->edgeNo) + " where " +
                        std::to_string(i + 1) + " belongs");
     }
   }
 
   void CheckEffectiveAreas() {
-    std::FILE* f = std::fopen(ProjectFile("EFFAL").c_str(), "rb");
-    if (!f) return;
+    chkrsl::io::FileSource file;
+    if (!file.Open(ProjectFile("EFFAL"), chkrsl::io::FileSource::kLoadBlockBytes)) return;
     ++files_;
-    int32_t n = 0;
-    const int64_t size = chkrsl::io::BytesLeft(f);
-    if (!chkrsl::io::ReadI32(f, n) || !chkrsl::io::CountFits(f, n, DataForEffArea::kKeyBytes)) {
-      r_.Problem("EFFAL", 0, kNoElement,
-                 "entry count " + std::to_string(n) + " cannot fit in the file");
-      n = 0;
-    }
-    int previous = 0;
-    for (int32_t i = 0; i < n; ++i) {
-      const int64_t offset = size - chkrsl::io::BytesLeft(f);
-      DataForEffArea rec;
-      if (!chkrsl::io::ReadI32(f, rec.eleNo) || !chkrsl::io::ReadI32(f, rec.dataLength) ||
-          !rec.ReadEffArea(f)) {
-        r_.Problem("EFFAL", offset, rec.eleNo, "entry cut short or with a negative list count");
-        break;
-      }
+    FileReporter told(r_, "EFFAL");
+    chkrsl::EffAreaCursor entries(file, &told);
+    for (int previous = 0, i = 0; entries.Next(); ++i) {
       ++entries_;
-      const int64_t used = size - chkrsl::io::BytesLeft(f) - offset - DataForEffArea::kKeyBytes;
-      if (used != rec.dataLength)
-        r_.Problem("EFFAL", offset, rec.eleNo,
-                   "length word " + std::to_string(rec.dataLength) + " but the entry holds " +
-                       std::to_string(used) + " bytes");
-      if (i > 0 && rec.eleNo <= previous)
-        r_.Problem("EFFAL", offset, rec.eleNo,
+      delete entries.Read();
+      if (i > 0 && entries.eleNo() <= previous)
+        r_.Problem("EFFAL", entries.offset(), entries.eleNo(),
                    "entries out of order (after " + std::to_string(previous) + ")");
-      previous = rec.eleNo;
+      previous = entries.eleNo();
     }
-    std::fclose(f);
   }
 
-  Reporter r_;
+  Findings r_;
   const ElementTable* table_ = nullptr;
   std::unordered_set<int> seen_, wallsListed_, wallsSeen_;
   std::unordered_set<std::string> present_;

@@ -1,4 +1,4 @@
-#include "chkrsl/store/record_table.h"
+#include "chkrsl/format/record_table.h"
 
 #include <climits>
 
@@ -16,18 +16,30 @@ CHKRsl* Create() {
   return new T;
 }
 
-const RecordKind kSteel{Create<DataForSteel>, DataForSteel::BodyBytes};
-const RecordKind kHighBuild{Create<DataForHighBuild>, DataForHighBuild::BodyBytes};
-const RecordKind kLightSteel{Create<DataForLightSteel>, DataForLightSteel::BodyBytes};
-const RecordKind kGrid{Create<DataForGrid>, DataForGrid::BodyBytes};
-const RecordKind kPoleTower{Create<DataForPoleTower>, DataForPoleTower::BodyBytes};
-const RecordKind kAluminium{Create<DataForAluminiumAlloy>, DataForAluminiumAlloy::BodyBytes};
-const RecordKind kOpenTruss{Create<DataForOpenTruss>, DataForOpenTruss::BodyBytes};
-const RecordKind kConcrete{Create<DataForConcreteBase>, nullptr};
-const RecordKind kComposite{Create<DataForConcreteComposite>, DataForConcreteComposite::BodyBytes};
-const RecordKind kConcreteInside{Create<DataForConcreteInside>, DataForConcreteInside::BodyBytes};
+template <class T>
+bool ReadAs(CHKRsl& rec, io::Source& in) {
+  return static_cast<T&>(rec).ReadFrom(in);
+}
+
+template <class T>
+constexpr RecordKind Kind(int64_t (*bodyBytes)(int, int, bool)) {
+  return RecordKind{Create<T>, ReadAs<T>, bodyBytes};
+}
+
+const RecordKind kSteel = Kind<DataForSteel>(DataForSteel::BodyBytes);
+const RecordKind kHighBuild = Kind<DataForHighBuild>(DataForHighBuild::BodyBytes);
+const RecordKind kLightSteel = Kind<DataForLightSteel>(DataForLightSteel::BodyBytes);
+const RecordKind kGrid = Kind<DataForGrid>(DataForGrid::BodyBytes);
+const RecordKind kPoleTower = Kind<DataForPoleTower>(DataForPoleTower::BodyBytes);
+const RecordKind kAluminium = Kind<DataForAluminiumAlloy>(DataForAluminiumAlloy::BodyBytes);
+const RecordKind kOpenTruss = Kind<DataForOpenTruss>(DataForOpenTruss::BodyBytes);
+const RecordKind kConcrete = Kind<DataForConcreteBase>(nullptr);
+const RecordKind kComposite = Kind<DataForConcreteComposite>(DataForConcreteComposite::BodyBytes);
+const RecordKind kConcreteInside = Kind<DataForConcreteInside>(DataForConcreteInside::BodyBytes);
+// The same class for every code the table does not list.
+const RecordKind kAnyOther = Kind<DataForConcreteInside>(DataForConcreteInside::BodyBytes);
 // A negated concrete code: neither read nor passed over.
-const RecordKind kUnreadable{nullptr, nullptr};
+const RecordKind kUnreadable{nullptr, nullptr, nullptr};
 
 }  // namespace
 
@@ -47,9 +59,13 @@ const RecordKind& RecordKindOf(int code) {
     case 11: case 18: return kConcrete;
     case -11: case -18: return kUnreadable;
     case 76: case 78: case -76: case -78: return kComposite;
-    default: return kConcreteInside;  // 216 ... 318, negated or not, and any other
+    case 216: case 218: case 226: case 228: case 316: case 318: return kConcreteInside;
+    case -216: case -218: case -226: case -228: case -316: case -318: return kConcreteInside;
+    default: return kAnyOther;
   }
 }
+
+bool IsListedTypeCode(int code) { return &RecordKindOf(code) != &kAnyOther && RecordKindOf(code).create; }
 
 bool StoredCodeToEleType(int code, int& eleType) {
   if (code == INT_MIN || !RecordKindOf(code).create) return false;

@@ -7,11 +7,17 @@
 class CHKRsl;
 
 namespace chkrsl {
+namespace io {
+class Source;
+}
 
-// What the scanner needs to know of an entry's type code.
+// What a cursor needs to know of an entry's type code.
 struct RecordKind {
-  // Creates an empty record of the class; null while the class is not built.
+  // Creates an empty record of the class; null for a code that is not read.
   CHKRsl* (*create)();
+  // Reads the body into a record `create` made, through the class's own
+  // ReadFrom.
+  bool (*read)(CHKRsl& rec, io::Source& in);
   // Body bytes after the 12-byte header, as reading the entry consumes
   // them; null for the codes whose body starts with its own length word.
   int64_t (*bodyBytes)(int eleType, int secType, bool energy);
@@ -22,6 +28,10 @@ struct RecordKind {
 // the positive code; every other code is read as a concrete-filled record,
 // but for -11 and -18, which are not read at all (null create).
 const RecordKind& RecordKindOf(int storedTypeCode);
+
+// Whether the table lists the code (negated or not) rather than reading it
+// by its last row; other codes are written by no class of the library.
+bool IsListedTypeCode(int storedTypeCode);
 
 // The element type code kept in memory for a stored code (its absolute
 // value); false for a code that cannot be read (INT32_MIN, -11, -18).

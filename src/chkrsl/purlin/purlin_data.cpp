@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 
@@ -89,10 +90,9 @@ bool DesignFilePath(int kind, char (&path)[kProjPathBufferSize]) {
 // Bytes past the layout are not looked at.
 template <size_t N, class Decode>
 bool ReadBlockFile(const char* path, size_t size, Decode decode) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  chkrsl::io::FileBlock<N> block(f, size);
-  std::fclose(f);
+  chkrsl::io::FileSource file;
+  if (!file.Open(path, N)) return false;
+  chkrsl::io::FileBlock<N> block(file, size);
   if (block.got != size) return false;
   ByteReader r = block.reader();
   decode(r);

@@ -24,7 +24,9 @@ class CHKRSL_API CHKRsl {
   virtual void WriteToCHK(std::FILE* f);
   // Reads the body that follows the entry header. Returns true when the
   // file held the whole body and its counts were sound; a record that
-  // returns false is not handed out as a result.
+  // returns false is not handed out as a result. Every class reads through
+  // a non-virtual ReadFrom(io::Source&) of its own, which the library's
+  // readers call through the record table; ReadRsl reads the stream with it.
   virtual bool ReadRsl(std::FILE* f);
 
   int eleNo = 0;        // element number

@@ -20,8 +20,13 @@ void DataForConcreteComposite::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kOwnBytes>(*this, f);
 }
 
+bool DataForConcreteComposite::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
+}
+
 bool DataForConcreteComposite::ReadRsl(std::FILE* f) {
-  return DataForSteelBase::ReadRsl(f) && ReadOwnBlock<kOwnBytes>(*this, f);
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForConcreteComposite::BodyBytes(int eleType, int secType, bool) {
@@ -48,8 +53,13 @@ void DataForConcreteInside::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kMaxOwnBytes>(*this, f);
 }
 
+bool DataForConcreteInside::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kMaxOwnBytes>(*this, in, OwnBytes(secType));
+}
+
 bool DataForConcreteInside::ReadRsl(std::FILE* f) {
-  return DataForSteelBase::ReadRsl(f) && ReadOwnBlock<kMaxOwnBytes>(*this, f, OwnBytes(secType));
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForConcreteInside::BodyBytes(int eleType, int secType, bool) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,7 @@ class CHKRSL_API DataForConcreteComposite : public DataForSteelBase {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   static int64_t BodyBytes(int eleType, int secType, bool energy);
 
@@ -52,6 +54,7 @@ class CHKRSL_API DataForConcreteInside : public DataForSteelBase {
   // Reads the tail only for section type 32; otherwise dIn[4..24] and
   // nIn[0..2] keep their values.
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // Bytes of the own block for a section type.
   static size_t OwnBytes(int secType);

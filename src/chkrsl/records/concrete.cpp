@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/concrete_beam.h"
 #include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/list_layout.h"
@@ -49,16 +50,16 @@ void WriteBeam(Beam* beam, int sections, ByteWriter& w) {
 }
 
 template <class Sub>
-bool ReadNew(Sub*& slot, std::FILE* f) {
+bool ReadNew(Sub*& slot, chkrsl::io::Source& in) {
   slot = new Sub;
-  return slot->ReadRsl(f);
+  return slot->ReadFrom(in);
 }
 
 template <class Beam>
-bool ReadNewBeam(Beam*& slot, int sections, std::FILE* f) {
+bool ReadNewBeam(Beam*& slot, int sections, chkrsl::io::Source& in) {
   slot = new Beam;
   slot->secCount = sections;
-  return slot->ReadRsl(f);
+  return slot->ReadFrom(in);
 }
 
 }  // namespace
@@ -171,40 +172,45 @@ void DataForConcreteBase::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteBase::ReadRsl(std::FILE* f) {
+bool DataForConcreteBase::ReadFrom(chkrsl::io::Source& in) {
   int32_t length = 0;
-  if (!chkrsl::io::ReadI32(f, length)) return false;
+  if (!chkrsl::io::ReadI32(in, length)) return false;
   dataLength = length;
-  const int64_t leftAtStart = chkrsl::io::BytesLeft(f);
+  const int64_t leftAtStart = in.BytesLeft();
   if (length < static_cast<int32_t>(kFixedBytes) || leftAtStart < length) return false;
-  FileBlock<kFixedBytes> block(f);
+  FileBlock<kFixedBytes> block(in);
   ByteReader r = block.reader();
   LayoutFixed(r);
-  if (!r.ok() || !ReadSectionValues(f) || !ReadSubRecord(f)) return false;
+  if (!r.ok() || !ReadSectionValues(in) || !ReadSubRecord(in)) return false;
   // The scanner passes over entries by their length word; an entry whose
   // contents disagree with it cannot be trusted.
-  return leftAtStart - chkrsl::io::BytesLeft(f) == length;
+  return leftAtStart - in.BytesLeft() == length;
 }
 
-bool DataForConcreteBase::ReadSectionValues(std::FILE* f) {
+bool DataForConcreteBase::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
+}
+
+bool DataForConcreteBase::ReadSectionValues(chkrsl::io::Source& in) {
   std::vector<uint8_t> block;
   const int n = SectionCount();
-  if (!chkrsl::ReadItemBlock(f, n, chkrsl::io::kDoubleBytes, block)) return false;
+  if (!chkrsl::ReadItemBlock(in, n, chkrsl::io::kDoubleBytes, block)) return false;
   sectionVal.SetSize(n);
   ByteReader r(block.data(), block.size());
   for (int i = 0; i < n; ++i) r.F64(sectionVal[i]);
   return r.ok();
 }
 
-bool DataForConcreteBase::ReadSubRecord(std::FILE* f) {
+bool DataForConcreteBase::ReadSubRecord(chkrsl::io::Source& in) {
   ReleaseSubRecords();
   switch (SubKind()) {
-    case ConcreteSubKind::kRecCol: return ReadNew(pRecCol, f);
-    case ConcreteSubKind::kRoundCol: return ReadNew(pRoundCol, f);
-    case ConcreteSubKind::kRecBeam: return ReadNewBeam(pRecBeam, SectionCount(), f);
-    case ConcreteSubKind::kRoundBeam: return ReadNewBeam(pRoundBeam, SectionCount(), f);
-    case ConcreteSubKind::kWall: return ReadNew(pWall, f);
-    case ConcreteSubKind::kSpecialCol: return ReadNew(pSpecialCol, f);
+    case ConcreteSubKind::kRecCol: return ReadNew(pRecCol, in);
+    case ConcreteSubKind::kRoundCol: return ReadNew(pRoundCol, in);
+    case ConcreteSubKind::kRecBeam: return ReadNewBeam(pRecBeam, SectionCount(), in);
+    case ConcreteSubKind::kRoundBeam: return ReadNewBeam(pRoundBeam, SectionCount(), in);
+    case ConcreteSubKind::kWall: return ReadNew(pWall, in);
+    case ConcreteSubKind::kSpecialCol: return ReadNew(pSpecialCol, in);
     case ConcreteSubKind::kNone: return true;
   }
   return true;
@@ -256,12 +262,17 @@ void DataForConcreteRecCol::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteRecCol::ReadRsl(std::FILE* f) {
-  FileBlock<kFixedBytes> block(f);
+bool DataForConcreteRecCol::ReadFrom(chkrsl::io::Source& in) {
+  FileBlock<kFixedBytes> block(in);
   ByteReader r = block.reader();
   LayoutFixed(r);
-  return r.ok() && chkrsl::ReadCountedList(f, listA, countA, IntOrder::kSecondFirst) &&
-         chkrsl::ReadCountedList(f, listB, countB, IntOrder::kSecondFirst);
+  return r.ok() && chkrsl::ReadCountedList(in, listA, countA, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(in, listB, countB, IntOrder::kSecondFirst);
+}
+
+bool DataForConcreteRecCol::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 // ---- DataForConcreteRoundCol ----
@@ -314,17 +325,22 @@ void DataForConcreteRoundCol::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
+bool DataForConcreteRoundCol::ReadFrom(chkrsl::io::Source& in) {
   // Both copies of dRsl[23..25] are read into the same fields: the second
   // one is kept, and a write stores it twice.
-  FileBlock<kHeadBytes> head(f);
+  FileBlock<kHeadBytes> head(in);
   ByteReader r = head.reader();
   LayoutHead(r);
-  if (!r.ok() || !chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared)) return false;
-  FileBlock<kTailBytes> tail(f);
+  if (!r.ok() || !chkrsl::ReadCountedList(in, listA, countA, IntOrder::kAsDeclared)) return false;
+  FileBlock<kTailBytes> tail(in);
   ByteReader t = tail.reader();
   LayoutTail(t);
   return t.ok();
+}
+
+bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 bool DataForConcreteRoundCol::CopiesDiffer(const uint8_t* head) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +61,7 @@ class CHKRSL_API DataForConcreteBase : public CHKRsl {
   // the kind. False for a short body, a section or list count the entry
   // cannot hold, or a body whose size is not its dataLength.
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // The kind of sub-record this record's member kind and section type call for.
   ConcreteSubKind SubKind() const { return ConcreteSubKindOf(memberKind, secType); }
@@ -87,8 +89,8 @@ class CHKRSL_API DataForConcreteBase : public CHKRsl {
   void CopyContents(const DataForConcreteBase& src);
   void ReleaseSubRecords();
   void WriteSubRecord(chkrsl::io::ByteWriter& w);
-  bool ReadSectionValues(std::FILE* f);
-  bool ReadSubRecord(std::FILE* f);
+  bool ReadSectionValues(chkrsl::io::Source& in);
+  bool ReadSubRecord(chkrsl::io::Source& in);
 };
 
 // Rectangular column. Payload: a fixed block of 746 bytes, then listA and
@@ -108,6 +110,7 @@ class CHKRSL_API DataForConcreteRecCol {
   void CopyData(const DataForConcreteRecCol* src);
   void WriteToCHK(std::FILE* f);
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   uint8_t bFlag[10] = {};
@@ -146,6 +149,7 @@ class CHKRSL_API DataForConcreteRoundCol {
   // False for a short payload or an unsound count. Both copies of
   // dRsl[23..25] are read into the same fields, so the second one is kept.
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   // Whether the two copies in a payload head (kHeadBytes) differ: such an
   // entry reads, but is written back with the second copy twice.
   static bool CopiesDiffer(const uint8_t* head);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/list_layout.h"
 
@@ -65,9 +66,9 @@ struct SectionBlock {
   }
 
   // The columns are sized to `sections` already.
-  bool Read(std::FILE* f, int sections) const {
+  bool Read(chkrsl::io::Source& in, int sections) const {
     std::vector<uint8_t> bytes;
-    if (!chkrsl::ReadItemBlock(f, sections, SectionBytes(), bytes)) return false;
+    if (!chkrsl::ReadItemBlock(in, sections, SectionBytes(), bytes)) return false;
     ByteReader r(bytes.data(), bytes.size());
     for (INT_PTR i = 0; i < sections; ++i) {
       ReadRun(r, head, i);
@@ -79,8 +80,8 @@ struct SectionBlock {
 };
 
 // Whether the rest of the file can hold `sections` sections.
-bool SectionsFit(std::FILE* f, int sections, size_t sectionBytes) {
-  return chkrsl::io::CountFits(f, sections, static_cast<int64_t>(sectionBytes));
+bool SectionsFit(chkrsl::io::Source& in, int sections, size_t sectionBytes) {
+  return chkrsl::io::CountFits(in, sections, static_cast<int64_t>(sectionBytes));
 }
 
 }  // namespace
@@ -151,32 +152,37 @@ void DataForConcreteRecBeam::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteRecBeam::ReadRsl(std::FILE* f) {
-  FileBlock<kFlagBytes> flags(f);
+bool DataForConcreteRecBeam::ReadFrom(chkrsl::io::Source& in) {
+  FileBlock<kFlagBytes> flags(in);
   ByteReader fr = flags.reader();
   fr.U8s(bFlag, 7);
-  if (!fr.ok() || !SectionsFit(f, secCount, kSectionBytes)) return false;
+  if (!fr.ok() || !SectionsFit(in, secCount, kSectionBytes)) return false;
   SizeSections(secCount);
   const SectionBlock sections{{secDbl, 4}, {secInt, 6}, {secDbl + 4, 6}};
-  if (!sections.Read(f, secCount)) return false;
+  if (!sections.Read(in, secCount)) return false;
 
-  FileBlock<kMiddleBytes> middle(f);
+  FileBlock<kMiddleBytes> middle(in);
   ByteReader mr = middle.reader();
   int a = 0;
   mr.F64s(dRsl, 4).I32s(nRsl, 2).I32(a);
   if (!mr.ok() || a < 0) return false;
   if (a != 0) {
-    FileBlock<chkrsl::io::kDoubleBytes> extra(f);
+    FileBlock<chkrsl::io::kDoubleBytes> extra(in);
     ByteReader er = extra.reader();
     er.F64(dRsl[4]);
     if (!er.ok()) return false;
   }
-  if (!chkrsl::ReadListItems(f, listA, a, IntOrder::kAsDeclared)) return false;
+  if (!chkrsl::ReadListItems(in, listA, a, IntOrder::kAsDeclared)) return false;
   countA = a;
-  return chkrsl::ReadCountedList(f, listB, countB, IntOrder::kSecondFirst) &&
-         chkrsl::ReadCountedList(f, listC, countC, IntOrder::kSecondFirst) &&
-         chkrsl::ReadCountedList(f, listD, countD, IntOrder::kSecondFirst) &&
-         chkrsl::ReadCountedList(f, listE, countE, IntOrder::kSecondFirst);
+  return chkrsl::ReadCountedList(in, listB, countB, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(in, listC, countC, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(in, listD, countD, IntOrder::kSecondFirst) &&
+         chkrsl::ReadCountedList(in, listE, countE, IntOrder::kSecondFirst);
+}
+
+bool DataForConcreteRecBeam::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 // ---- DataForConcreteRoundBeam ----
@@ -227,16 +233,21 @@ void DataForConcreteRoundBeam::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) {
-  FileBlock<kFlagBytes> flags(f);
+bool DataForConcreteRoundBeam::ReadFrom(chkrsl::io::Source& in) {
+  FileBlock<kFlagBytes> flags(in);
   ByteReader fr = flags.reader();
   fr.U8s(bFlag, 5);
-  if (!fr.ok() || !SectionsFit(f, secCount, kSectionBytes)) return false;
+  if (!fr.ok() || !SectionsFit(in, secCount, kSectionBytes)) return false;
   SizeSections(secCount);
   const SectionBlock sections{{secDbl, 4}, {secInt, 4}, {secDbl + 4, 4}};
-  return sections.Read(f, secCount) &&
-         chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared) &&
-         chkrsl::ReadCountedList(f, listB, countB, IntOrder::kAsDeclared);
+  return sections.Read(in, secCount) &&
+         chkrsl::ReadCountedList(in, listA, countA, IntOrder::kAsDeclared) &&
+         chkrsl::ReadCountedList(in, listB, countB, IntOrder::kAsDeclared);
+}
+
+bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 template void DataForConcreteRecBeam::Layout(chkrsl::FieldNamer&, int);

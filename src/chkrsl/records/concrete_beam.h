@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +36,7 @@ class CHKRSL_API DataForConcreteRecBeam {
   void WriteToCHK(std::FILE* f);
   // Reads secCount sections; false for a short payload or an unsound count.
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   int secCount = 0;
@@ -79,6 +81,7 @@ class CHKRSL_API DataForConcreteRoundBeam {
   void CopyData(const DataForConcreteRoundBeam* src);
   void WriteToCHK(std::FILE* f);
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   int secCount = 0;

@@ -14,6 +14,7 @@
 
 #include "chkrsl/io/coding.h"
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/platform/afx.h"
 
 namespace chkrsl {
@@ -126,12 +127,12 @@ void CopyList(List& dst, const List& src, int count) {
 // Reads `count` items whose count has just been read. A count that is
 // negative or larger than the rest of the file can hold is refused before
 // anything is sized: false, the list and `count` left as they were.
-bool ReadItemBlock(std::FILE* f, int count, int64_t itemBytes, std::vector<uint8_t>& block);
+bool ReadItemBlock(io::Source& in, int count, int64_t itemBytes, std::vector<uint8_t>& block);
 
 template <class List>
-bool ReadListItems(std::FILE* f, List& list, int count, IntOrder order) {
+bool ReadListItems(io::Source& in, List& list, int count, IntOrder order) {
   std::vector<uint8_t> block;
-  if (!ReadItemBlock(f, count, ListItemBytes<List>(), block)) return false;
+  if (!ReadItemBlock(in, count, ListItemBytes<List>(), block)) return false;
   SizeList(list, count);
   auto cols = List::Columns(list);
   auto& ints = cols.second;
@@ -149,9 +150,9 @@ bool ReadListItems(std::FILE* f, List& list, int count, IntOrder order) {
 
 // Reads a count and its items; `count` receives the count only when it is sound.
 template <class List>
-bool ReadCountedList(std::FILE* f, List& list, int& count, IntOrder order) {
+bool ReadCountedList(io::Source& in, List& list, int& count, IntOrder order) {
   int32_t n = 0;
-  if (!io::ReadI32(f, n) || !ReadListItems(f, list, n, order)) return false;
+  if (!io::ReadI32(in, n) || !ReadListItems(in, list, n, order)) return false;
   count = n;
   return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -36,6 +37,10 @@ class CHKRSL_API DataForEffArea {
   // file does not hold the items it declares; the lists are then left
   // holding the items read so far.
   bool ReadEffArea(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
+  // The bytes the entry holds from its bEff field on, by its counts: what
+  // its length word must say.
+  int64_t HeldBytes() const;
 
   // Item i of list k.
   EffAreaItem* Item(int k, INT_PTR i) const { return static_cast<EffAreaItem*>(effList[k][i]); }
@@ -55,12 +60,3 @@ class CHKRSL_API DataForEffArea {
   void CopyItemsFrom(const DataForEffArea& src);
   int WrittenCount(int k) const;
 };
-
-// Finds the entry of eleNo in "EFFAL". 1 with a new record (the caller's)
-// in `out`; 0 with `out` unchanged when the element has no whole entry or
-// the file is corrupt; 0 after "单元未验算!" when the file is missing.
-CHKRSL_API int ReadEffectiveArea(int eleNo, DataForEffArea*& out);
-
-// Writes "EFFAL" from `recs`, which must be in ascending element number.
-// Does nothing when the file has no path or cannot be created.
-CHKRSL_API void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs);

@@ -1,6 +1,7 @@
 #include "chkrsl/records/energy.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
 
 DataForEnergyConsume::DataForEnergyConsume() { nEn[3] = -1; }
@@ -20,11 +21,16 @@ void DataForEnergyConsume::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForEnergyConsume::ReadRsl(std::FILE* f) {
-  chkrsl::io::FileBlock<kEncodedBytes> block(f);
+bool DataForEnergyConsume::ReadFrom(chkrsl::io::Source& in) {
+  chkrsl::io::FileBlock<kEncodedBytes> block(in);
   chkrsl::io::ByteReader r = block.reader();
   Layout(r);
   return r.ok();
+}
+
+bool DataForEnergyConsume::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 template void DataForEnergyConsume::Layout(chkrsl::FieldNamer&);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -17,6 +18,7 @@ class CHKRSL_API DataForEnergyConsume {
   void WriteToCHK(std::FILE* f);
   // True when the file held all 202 bytes.
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
 
   double dEn[18] = {};
   int nEn[14] = {};

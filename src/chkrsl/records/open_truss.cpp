@@ -1,6 +1,7 @@
 #include "chkrsl/records/open_truss.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
 
 static_assert(OpenTruss::Section::kEncodedBytes == 1223, "section layout");
@@ -57,12 +58,17 @@ void DataForOpenTruss::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForOpenTruss::ReadRsl(std::FILE* f) {
-  if (!DataForSteelBase::ReadRsl(f)) return false;
-  chkrsl::io::FileBlock<kOwnBytes> block(f);
+bool DataForOpenTruss::ReadFrom(chkrsl::io::Source& in) {
+  if (!DataForSteelBase::ReadFrom(in)) return false;
+  chkrsl::io::FileBlock<kOwnBytes> block(in);
   chkrsl::io::ByteReader r = block.reader();
   member.Layout(r);
   return r.ok();
+}
+
+bool DataForOpenTruss::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 bool DataForOpenTruss::IsForceDffrt(int i) {

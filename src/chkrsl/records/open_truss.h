@@ -5,6 +5,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -84,6 +85,7 @@ class CHKRSL_API DataForOpenTruss : public DataForSteelBase {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // Whether force i differs, in nForce together with nListB, from every
   // force before it. True for i < 1; false for i above the last force,

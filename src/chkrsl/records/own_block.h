@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 
 namespace chkrsl {
 
@@ -20,8 +21,8 @@ void WriteOwnBlock(Rec& rec, std::FILE* f) {
 // Reads `bytes` (at most kBytes) with one read. True when the file held
 // them all; fields it did not reach keep their values.
 template <size_t kBytes, class Rec>
-bool ReadOwnBlock(Rec& rec, std::FILE* f, size_t bytes = kBytes) {
-  io::FileBlock<kBytes> block(f, bytes);
+bool ReadOwnBlock(Rec& rec, io::Source& in, size_t bytes = kBytes) {
+  io::FileBlock<kBytes> block(in, bytes);
   io::ByteReader r = block.reader();
   rec.LayoutOwn(r);
   return r.ok();

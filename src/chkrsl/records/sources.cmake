@@ -7,7 +7,6 @@ list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/eff_area.cpp
   ${CMAKE_CURRENT_LIST_DIR}/energy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_visitor.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/lszd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/open_truss.cpp
   ${CMAKE_CURRENT_LIST_DIR}/steel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/steel_family.cpp

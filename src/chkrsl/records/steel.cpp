@@ -1,7 +1,9 @@
 #include "chkrsl/records/steel.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
+#include "chkrsl/records/user_section.h"
 
 using chkrsl::io::ByteReader;
 using chkrsl::io::ByteWriter;
@@ -102,12 +104,20 @@ void DataForSteelBase::WriteToCHK(std::FILE* f) {
   if (pSec) pSec->WriteToCHK(f);
 }
 
-bool DataForSteelBase::ReadRsl(std::FILE* f) {
-  FileBlock<kCommonBodyBytes> block(f, CommonBodyBytes(eleType));
+bool DataForSteelBase::ReadFrom(chkrsl::io::Source& in) {
+  FileBlock<kCommonBodyBytes> block(in, CommonBodyBytes(eleType));
   ByteReader r = block.reader();
   LayoutBody(r);
   if (!r.ok()) return false;
-  return pSec ? pSec->ReadRsl(f) : true;
+  if (!pSec) return true;
+  // The section's own class reads it (the read path is not virtual).
+  if (auto* lts = dynamic_cast<DataForLts*>(pSec)) return lts->ReadFrom(in);
+  return pSec->ReadFrom(in);
+}
+
+bool DataForSteelBase::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 // ---- DataForSteel ----
@@ -171,16 +181,21 @@ void DataForSteel::WriteToCHK(std::FILE* f) {
   }
 }
 
-bool DataForSteel::ReadRsl(std::FILE* f) {
-  if (!DataForSteelBase::ReadRsl(f)) return false;
-  FileBlock<kOwnBytes> block(f);
+bool DataForSteel::ReadFrom(chkrsl::io::Source& in) {
+  if (!DataForSteelBase::ReadFrom(in)) return false;
+  FileBlock<kOwnBytes> block(in);
   ByteReader r = block.reader();
   LayoutOwn(r);
   if (!r.ok()) return false;
   if (memberKind != kEnergyMemberKind) return true;
   delete pEnergy;
   pEnergy = new DataForEnergyConsume;
-  return pEnergy->ReadRsl(f);
+  return pEnergy->ReadFrom(in);
+}
+
+bool DataForSteel::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 template void DataForSteelBase::LayoutBody(chkrsl::FieldNamer&);

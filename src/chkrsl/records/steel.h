@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,7 @@ class CHKRSL_API DataForSteelBase : public CHKRsl {
   void WriteToCHK(std::FILE* f) override;
   // Reads the common body and the section sub-record if pSec is set.
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // Element type codes whose common body leaves out the optional block.
   static bool ShortBodyCode(int eleType);
@@ -66,6 +68,7 @@ class CHKRSL_API DataForSteel : public DataForSteelBase {
   void WriteToCHK(std::FILE* f) override;
   // Reads the base body, the block and, for member kind 6, a new energy record.
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // Body bytes (without header) of an entry of this class.
   static int64_t BodyBytes(int eleType, int secType, bool energy);

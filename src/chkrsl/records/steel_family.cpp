@@ -22,8 +22,13 @@ void DataForLightSteel::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kOwnBytes>(*this, f);
 }
 
+bool DataForLightSteel::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
+}
+
 bool DataForLightSteel::ReadRsl(std::FILE* f) {
-  return DataForSteelBase::ReadRsl(f) && ReadOwnBlock<kOwnBytes>(*this, f);
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForLightSteel::BodyBytes(int eleType, int secType, bool) {
@@ -42,8 +47,13 @@ void DataForGrid::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kOwnBytes>(*this, f);
 }
 
+bool DataForGrid::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
+}
+
 bool DataForGrid::ReadRsl(std::FILE* f) {
-  return DataForSteelBase::ReadRsl(f) && ReadOwnBlock<kOwnBytes>(*this, f);
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForGrid::BodyBytes(int eleType, int secType, bool) {
@@ -62,8 +72,13 @@ void DataForPoleTower::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kOwnBytes>(*this, f);
 }
 
+bool DataForPoleTower::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
+}
+
 bool DataForPoleTower::ReadRsl(std::FILE* f) {
-  return DataForSteelBase::ReadRsl(f) && ReadOwnBlock<kOwnBytes>(*this, f);
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForPoleTower::BodyBytes(int eleType, int secType, bool) {
@@ -82,8 +97,13 @@ void DataForAluminiumAlloy::WriteToCHK(std::FILE* f) {
   WriteOwnBlock<kOwnBytes>(*this, f);
 }
 
+bool DataForAluminiumAlloy::ReadFrom(chkrsl::io::Source& in) {
+  return DataForSteel::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
+}
+
 bool DataForAluminiumAlloy::ReadRsl(std::FILE* f) {
-  return DataForSteel::ReadRsl(f) && ReadOwnBlock<kOwnBytes>(*this, f);
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 int64_t DataForAluminiumAlloy::BodyBytes(int eleType, int secType, bool energy) {

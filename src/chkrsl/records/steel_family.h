@@ -6,6 +6,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,7 @@ class CHKRSL_API DataForLightSteel : public DataForSteelBase {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   // Body bytes (without header) of an entry of this class.
   static int64_t BodyBytes(int eleType, int secType, bool energy);
@@ -48,6 +50,7 @@ class CHKRSL_API DataForGrid : public DataForSteelBase {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   static int64_t BodyBytes(int eleType, int secType, bool energy);
 
@@ -69,6 +72,7 @@ class CHKRSL_API DataForPoleTower : public DataForSteelBase {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   static int64_t BodyBytes(int eleType, int secType, bool energy);
 
@@ -91,6 +95,7 @@ class CHKRSL_API DataForAluminiumAlloy : public DataForSteel {
 
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   static int64_t BodyBytes(int eleType, int secType, bool energy);
 

@@ -1,6 +1,7 @@
 #include "chkrsl/records/user_section.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
 
 namespace {
@@ -60,11 +61,16 @@ void DataForNewSec::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForNewSec::ReadRsl(std::FILE* f) {
-  chkrsl::io::FileBlock<kEncodedBytes> block(f);
+bool DataForNewSec::ReadFrom(chkrsl::io::Source& in) {
+  chkrsl::io::FileBlock<kEncodedBytes> block(in);
   chkrsl::io::ByteReader r = block.reader();
   Layout(r);
   return r.ok();
+}
+
+bool DataForNewSec::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 DataForLts::DataForLts() { DataForLts::clear(); }
@@ -112,12 +118,17 @@ void DataForLts::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForLts::ReadRsl(std::FILE* f) {
-  chkrsl::io::FileBlock<kEncodedBytes> block(f);
+bool DataForLts::ReadFrom(chkrsl::io::Source& in) {
+  chkrsl::io::FileBlock<kEncodedBytes> block(in);
   chkrsl::io::ByteReader r = block.reader();
   Layout(r);
   LayoutOwn(r);
   return r.ok();
+}
+
+bool DataForLts::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 DataForNewSec* DuplicateSection(const DataForNewSec* src) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -30,6 +31,7 @@ class CHKRSL_API DataForNewSec {
   virtual void WriteToCHK(std::FILE* f);
   // True when the file held all of the sub-record.
   virtual bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
 
   double dHead[14] = {};
   int nHead[8] = {};
@@ -61,6 +63,7 @@ class CHKRSL_API DataForLts : public DataForNewSec {
   void CopyData(DataForNewSec* src) override;
   void WriteToCHK(std::FILE* f) override;
   bool ReadRsl(std::FILE* f) override;
+  bool ReadFrom(chkrsl::io::Source& in);
 
   double dLtsA[4][4] = {};  // dLtsA[a][part]
   double dLts[3] = {};

@@ -1,6 +1,7 @@
 #include "chkrsl/records/wall.h"
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/list_layout.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 // Decodes a fixed-size layout from one read of its bytes.
 template <size_t N, class Rec>
-bool ReadFixed(std::FILE* f, Rec& rec) {
-  FileBlock<N> block(f);
+bool ReadFixed(chkrsl::io::Source& in, Rec& rec) {
+  FileBlock<N> block(in);
   ByteReader r = block.reader();
   rec.Layout(r);
   return r.ok();
@@ -68,12 +69,17 @@ void DataForSpecialCol::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForSpecialCol::ReadRsl(std::FILE* f) {
-  FileBlock<kFixedBytes> block(f);
+bool DataForSpecialCol::ReadFrom(chkrsl::io::Source& in) {
+  FileBlock<kFixedBytes> block(in);
   ByteReader r = block.reader();
   LayoutFixed(r);
-  return r.ok() && chkrsl::ReadCountedList(f, listA, countA, IntOrder::kAsDeclared) &&
-         chkrsl::ReadCountedList(f, listB, countB, IntOrder::kAsDeclared);
+  return r.ok() && chkrsl::ReadCountedList(in, listA, countA, IntOrder::kAsDeclared) &&
+         chkrsl::ReadCountedList(in, listB, countB, IntOrder::kAsDeclared);
+}
+
+bool DataForSpecialCol::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
 }
 
 // ---- DataForConcreteWall ----
@@ -104,7 +110,12 @@ void DataForConcreteWall::WriteToCHK(std::FILE* f) {
   chkrsl::io::WriteBytes(f, w);
 }
 
-bool DataForConcreteWall::ReadRsl(std::FILE* f) { return ReadFixed<kPayloadBytes>(f, *this); }
+bool DataForConcreteWall::ReadFrom(chkrsl::io::Source& in) { return ReadFixed<kPayloadBytes>(in, *this); }
+
+bool DataForConcreteWall::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
+}
 
 // ---- DataForWallEdge ----
 
@@ -122,7 +133,12 @@ void DataForWallEdge::Layout(IO& io) {
   io.Fields("nRsl", nRsl, 0, 2).Fields("bFlag", bFlag, 0, 1).Fields("dRsl", dRsl, 0, 17);
 }
 
-bool DataForWallEdge::ReadRsl(std::FILE* f) { return ReadFixed<kPayloadBytes>(f, *this); }
+bool DataForWallEdge::ReadFrom(chkrsl::io::Source& in) { return ReadFixed<kPayloadBytes>(in, *this); }
+
+bool DataForWallEdge::ReadRsl(std::FILE* f) {
+  chkrsl::io::StdioSource in(f);
+  return ReadFrom(in);
+}
 
 template void DataForConcreteWall::Layout(ByteWriter&);
 template void DataForWallEdge::Layout(ByteWriter&);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chkrsl/export.h"
+#include "chkrsl/io/source.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +29,7 @@ class CHKRSL_API DataForSpecialCol {
   void CopyData(const DataForSpecialCol* src);
   void WriteToCHK(std::FILE* f);
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   uint8_t bFlag[8] = {};
@@ -57,6 +59,7 @@ class CHKRSL_API DataForConcreteWall {
   void CopyData(const DataForConcreteWall* src);
   void WriteToCHK(std::FILE* f);
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
   void WriteTo(chkrsl::io::ByteWriter& w);
 
   uint8_t bFlag[3] = {};
@@ -81,6 +84,7 @@ class CHKRSL_API DataForWallEdge {
   // Reads the payload; edgeNo is the reader's to set. False when the file
   // ends first.
   bool ReadRsl(std::FILE* f);
+  bool ReadFrom(chkrsl::io::Source& in);
 
   double dRsl[17] = {};
   uint8_t bFlag[1] = {};

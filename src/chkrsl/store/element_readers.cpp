@@ -2,106 +2,79 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <unordered_map>
 #include <vector>
 
-#include "chkrsl/io/file_io.h"
+#include "chkrsl/format/element_table.h"
+#include "chkrsl/format/result_file.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
-#include "chkrsl/store/entry_scanner.h"
-#include "chkrsl/texts/messages.h"
+#include "chkrsl/records/steel.h"
+#include "chkrsl/store/project_files.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/wanted_entries.h"
-#include "chkrsl/records/steel.h"
+#include "chkrsl/texts/messages.h"
 
 namespace chkrsl {
 namespace {
 
-constexpr int64_t kTableEntryBytes = 8;  // element number, structure kind
-
-// The result files of one load, each opened on first need and closed at the end.
+// The result files of one load, each opened on first need, read forward
+// and closed at the end.
 class OpenFiles {
  public:
-  OpenFiles() = default;
-  OpenFiles(const OpenFiles&) = delete;
-  OpenFiles& operator=(const OpenFiles&) = delete;
-  ~OpenFiles() {
-    for (int i = 0; i < static_cast<int>(ResultFileId::kCount); ++i) {
-      ahead_[i].reset();
-      files_[i].Close();
+  // The cursor of the file, or null when it cannot be opened.
+  ResultCursor* Get(ResultFileId id) {
+    Slot& s = slots_[static_cast<int>(id)];
+    if (!s.tried) {
+      s.tried = true;
+      if (OpenProjectFile(ResultFileName(id), s.file, io::FileSource::kLoadBlockBytes)) {
+        s.cursor.reset(new ResultCursor(s.file));
+      }
     }
-  }
-
-  ResultFile& Get(ResultFileId id, bool readCountNow) {
-    const int i = static_cast<int>(id);
-    if (!tried_[i]) {
-      tried_[i] = true;
-      files_[i].file = OpenProjectFile(ResultFileName(id), nullptr, 0);
-      if (files_[i].file) ahead_[i].emplace(files_[i].file, io::kLoadBlockBytes);
-      if (files_[i].file && readCountNow) files_[i].ReadCount();
-    }
-    return files_[i];
+    return s.cursor.get();
   }
 
  private:
-  ResultFile files_[static_cast<int>(ResultFileId::kCount)];
-  std::optional<io::ReadAhead> ahead_[static_cast<int>(ResultFileId::kCount)];
-  bool tried_[static_cast<int>(ResultFileId::kCount)] = {};
+  struct Slot {
+    io::FileSource file;
+    std::unique_ptr<ResultCursor> cursor;
+    bool tried = false;
+  };
+  Slot slots_[static_cast<int>(ResultFileId::kCount)];
 };
 
 // Reads one wanted element of a known kind. 0 when it has no readable result.
 int ReadElement(CHKRsl*& rec, OpenFiles& files, int eleNo, int kind) {
-  const QMElement* element = GetQMpDoc()->FindElement(eleNo);
-  KindFiles kf;
-  if (!element || !FilesOfKind(kind, kf)) return 0;
-  if (!kf.paired) {
-    ResultFile& rf = files.Get(kf.plain, true);
-    return ReadEleRslEntry(rec, rf, eleNo, element->secType);
+  int secType = 0;
+  ResultFileId id;
+  if (!FileIdOfElement(eleNo, kind, id, secType)) return 0;
+  ResultCursor* entries = files.Get(id);
+  if (!entries || !entries->ScanFor(eleNo) || entries->number() != eleNo) return 0;
+  const EntryOutcome got = entries->Read(secType, rec);
+  if (got == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  return got == EntryOutcome::kRead ? 1 : 0;
+}
+
+// The kinds "CHKTT" gives the wanted numbers (the first pair of each), from
+// one read of the table; none when it cannot be read.
+std::unordered_map<int, int> KindsOf(const CArray<int, int>& eleNos) {
+  std::unordered_map<int, int> kinds;
+  CArray<int, int> elements, tableKinds;
+  if (!ReadElementTable(elements, tableKinds)) return kinds;
+  std::unordered_map<int, bool> wanted;
+  for (INT_PTR i = 0; i < eleNos.GetSize(); ++i) wanted.emplace(eleNos[i], true);
+  for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
+    if (wanted.count(elements[i])) kinds.emplace(elements[i], tableKinds[i]);
   }
-  ResultFile& plain = files.Get(kf.plain, false);
-  ResultFile& companion = files.Get(kf.companion, false);
-  return ReadEleRslPair(rec, eleNo, element->secType, plain, companion);
+  return kinds;
 }
 
 }  // namespace
 
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds) {
-  std::FILE* f = OpenProjectFile("CHKTT");
-  if (!f) return false;
-  int32_t n = 0;
-  bool ok = io::ReadI32(f, n) && io::CountFits(f, n, kTableEntryBytes);
-  if (ok && n > 0) {
-    std::vector<uint8_t> bytes(static_cast<size_t>(n) * kTableEntryBytes);
-    ok = io::ReadExact(f, bytes.data(), bytes.size());
-    elements.SetSize(n);
-    kinds.SetSize(n);
-    for (int32_t i = 0; ok && i < n; ++i) {
-      elements[i] = io::DecodeFixed32(&bytes[static_cast<size_t>(i) * kTableEntryBytes]);
-      kinds[i] = io::DecodeFixed32(&bytes[static_cast<size_t>(i) * kTableEntryBytes + 4]);
-    }
-  }
-  std::fclose(f);
-  return ok;
-}
-
-bool LookUpKindByScan(int eleNo, int& kind) {
-  std::FILE* f = OpenProjectFile("CHKTT");
-  if (!f) return false;
-  int32_t n = 0;
-  bool found = false;
-  if (io::ReadI32(f, n) && io::CountFits(f, n, kTableEntryBytes)) {
-    for (int32_t i = 0; i < n && !found; ++i) {
-      uint8_t pair[kTableEntryBytes];
-      if (!io::ReadExact(f, pair, sizeof pair)) break;
-      if (io::DecodeFixed32(pair) == eleNo) {
-        kind = io::DecodeFixed32(pair + 4);
-        found = true;
-      }
-    }
-  }
-  std::fclose(f);
-  return found;
+  io::FileSource table;
+  return OpenProjectFile("CHKTT", table, io::FileSource::kLoadBlockBytes) &&
+         ReadElementTable(table, elements, kinds);
 }
 
 void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
@@ -132,6 +105,64 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
   return ok ? 1 : 0;
 }
 
+bool FileIdOfElement(int eleNo, int kind, ResultFileId& id, int& secType) {
+  const QMElement* element = GetQMpDoc()->FindElement(eleNo);
+  KindFiles kf;
+  if (!element || !FilesOfKind(kind, kf)) return false;
+  secType = element->secType;
+  id = FileOfCategory(kf, JudgeSecCate(secType));
+  return true;
+}
+
+const char* FileOfElement(int eleNo, int kind, int& secType) {
+  ResultFileId id;
+  return FileIdOfElement(eleNo, kind, id, secType) ? ResultFileName(id) : nullptr;
+}
+
+int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked) {
+  if (want.outcome == EntryOutcome::kRead) {
+    rec = want.rec;
+    return 1;
+  }
+  if (want.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  AlertUtf8(notChecked);
+  return 0;
+}
+
+int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos) {
+  const INT_PTR n = eleNos.GetSize();
+  out.SetSize(n);
+  std::vector<char> listed(static_cast<size_t>(n), 0);
+  std::map<const char*, std::vector<WantedEntry>> byFile;
+  std::vector<std::pair<const char*, size_t>> where(static_cast<size_t>(n), {nullptr, 0});
+  const std::unordered_map<int, int> kinds = n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
+  for (INT_PTR i = 0; i < n; ++i) {
+    auto found = kinds.find(eleNos[i]);
+    if (found == kinds.end()) continue;
+    listed[static_cast<size_t>(i)] = 1;
+    WantedEntry w;
+    w.eleNo = eleNos[i];
+    if (const char* file = FileOfElement(w.eleNo, found->second, w.expectedSecType)) {
+      std::vector<WantedEntry>& list = byFile[file];
+      where[static_cast<size_t>(i)] = {file, list.size()};
+      list.push_back(w);
+    }
+  }
+  for (auto& entry : byFile) ReadWantedEntries(entry.first, entry.second);
+  int result = 1;
+  const WantedEntry none;
+  for (INT_PTR i = 0; i < n; ++i) {
+    const auto& at = where[static_cast<size_t>(i)];
+    if (!listed[static_cast<size_t>(i)]) {
+      AlertUtf8(msg::kNotChecked);
+      result = 0;
+    } else if (!Report(at.first ? byFile[at.first][at.second] : none, out[i])) {
+      result = 0;
+    }
+  }
+  return result;
+}
+
 }  // namespace chkrsl
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out) {
@@ -153,120 +184,14 @@ int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo) {
 }
 
 int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo) {
-  if (kind == 0 && !chkrsl::LookUpKindIndexed(eleNo, kind)) {
+  if (kind == 0 && !chkrsl::LookUpKind(eleNo, kind)) {
     chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
     return 0;
   }
-  chkrsl::WantedEntry want;
-  const char* file = chkrsl::FileOfElement(eleNo, kind, want.expectedSecType);
-  want.eleNo = eleNo;
-  if (file) chkrsl::ReadWantedEntries(file, {&want});
-  return chkrsl::Report(want, rec);
+  std::vector<chkrsl::WantedEntry> want(1);
+  want[0].eleNo = eleNo;
+  if (const char* file = chkrsl::FileOfElement(eleNo, kind, want[0].expectedSecType)) {
+    chkrsl::ReadWantedEntries(file, want);
+  }
+  return chkrsl::Report(want[0], rec);
 }
-
-namespace chkrsl {
-
-int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo) {
-  if (kind == 0 && !LookUpKindByScan(eleNo, kind)) {
-    AlertUtf8(msg::kNotChecked);
-    return 0;
-  }
-  CArray<int, int> one, kinds;
-  one.Add(eleNo);
-  kinds.Add(kind);
-  CTypedPtrArray<CPtrArray, CHKRsl*> got;
-  if (!GetEleRslByKind(got, one, kinds, one) || got.GetSize() != 1) {
-    DeleteAllRecords(got);
-    return 0;
-  }
-  rec = got[0];
-  return 1;
-}
-
-int GetAllEleRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos) {
-  const INT_PTR n = eleNos.GetSize();
-  out.SetSize(n);
-  int result = 1;
-  for (INT_PTR i = 0; i < n; ++i) {
-    int scratch = 0;
-    if (!GetOneEleRslByScan(out[i], scratch, eleNos[i])) result = 0;
-  }
-  return result;
-}
-
-namespace {
-
-// The kinds "CHKTT" gives the wanted numbers (the first pair of each), from
-// one read of the table; none when it cannot be read.
-std::unordered_map<int, int> KindsOf(const CArray<int, int>& eleNos) {
-  std::unordered_map<int, int> kinds;
-  CArray<int, int> elements, tableKinds;
-  if (!ReadElementTable(elements, tableKinds)) return kinds;
-  for (INT_PTR i = 0; i < eleNos.GetSize(); ++i) kinds.emplace(eleNos[i], 0);
-  std::unordered_map<int, bool> seen;
-  for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
-    auto it = kinds.find(elements[i]);
-    if (it != kinds.end() && seen.emplace(elements[i], true).second) it->second = tableKinds[i];
-  }
-  for (auto it = kinds.begin(); it != kinds.end();) {
-    it = seen.count(it->first) ? std::next(it) : kinds.erase(it);
-  }
-  return kinds;
-}
-
-}  // namespace
-
-const char* FileOfElement(int eleNo, int kind, int& secType) {
-  const QMElement* element = GetQMpDoc()->FindElement(eleNo);
-  KindFiles kf;
-  if (!element || !FilesOfKind(kind, kf)) return nullptr;
-  secType = element->secType;
-  const int category = JudgeSecCate(secType);
-  const bool plain = !kf.paired || category == 1 || category == 4;
-  return ResultFileName(plain ? kf.plain : kf.companion);
-}
-
-int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked) {
-  if (want.outcome == EntryOutcome::kRead) {
-    rec = want.rec;
-    return 1;
-  }
-  if (want.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
-  AlertUtf8(notChecked);
-  return 0;
-}
-
-int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos) {
-  const INT_PTR n = eleNos.GetSize();
-  out.SetSize(n);
-  std::vector<WantedEntry> wants(static_cast<size_t>(n));
-  std::vector<char> listed(static_cast<size_t>(n), 0);
-  std::map<const char*, std::vector<WantedEntry*>> byFile;
-  const std::unordered_map<int, int> kinds =
-      n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
-  for (INT_PTR i = 0; i < n; ++i) {
-    WantedEntry& w = wants[static_cast<size_t>(i)];
-    w.eleNo = eleNos[i];
-    auto found = kinds.find(w.eleNo);
-    if (found == kinds.end()) continue;
-    const int kind = found->second;
-    listed[static_cast<size_t>(i)] = 1;
-    if (const char* file = FileOfElement(w.eleNo, kind, w.expectedSecType)) {
-      byFile[file].push_back(&w);
-    }
-  }
-  for (auto& entry : byFile) ReadWantedEntries(entry.first, entry.second);
-  int result = 1;
-  for (INT_PTR i = 0; i < n; ++i) {
-    const WantedEntry& w = wants[static_cast<size_t>(i)];
-    if (!listed[static_cast<size_t>(i)]) {
-      AlertUtf8(msg::kNotChecked);
-      result = 0;
-    } else if (!Report(w, out[i])) {
-      result = 0;
-    }
-  }
-  return result;
-}
-
-}  // namespace chkrsl

@@ -7,6 +7,7 @@
 
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
+#include "chkrsl/store/result_files.h"
 #include "chkrsl/texts/messages.h"
 
 // Appends the records of every element listed in "CHKTT", in its order.
@@ -32,7 +33,8 @@ namespace chkrsl {
 
 // The loader: reads the elements of `wanted` whose numbers appear in
 // eleList (searched forward), each from the file of its kind in kindList,
-// appending the records to `out` in the order of `wanted`.
+// appending the records to `out` in the order of `wanted`; each file is
+// opened once and read forward.
 int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleList,
                     const CArray<int, int>& kindList, const CArray<int, int>& wanted);
 
@@ -40,29 +42,19 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
 // False when the file is missing, short or declares an impossible count.
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds);
 
-// The per-element readers as first built: every element opens and scans
-// its files from the start. Kept as the reference the one-pass readers are
-// held to.
-int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo);
-int GetAllEleRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
-
-// GetAllEleRsl(out, eleNos): the same slots, records, messages and result
-// as GetAllEleRslByScan, reading each file from one index of it.
+// GetAllEleRsl(out, eleNos): each file is read through find_entry.h.
 int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos);
 
 // The result file that holds eleNo of structure kind `kind`, given the
 // document's current section type (stored in secType); null when the
 // element or the kind has none.
 const char* FileOfElement(int eleNo, int kind, int& secType);
+bool FileIdOfElement(int eleNo, int kind, ResultFileId& id, int& secType);
 
 struct WantedEntry;
 // Hands out a wanted entry that was read (1), or shows why not (0): the
 // section change when that was the reason, then `notChecked`.
 int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked = msg::kNotChecked);
-
-// Looks eleNo up in "CHKTT", pair by pair, and returns the structure kind
-// of its first pair through `kind`.
-bool LookUpKindByScan(int eleNo, int& kind);
 
 // Deletes every record of `recs` and empties it.
 CHKRSL_API void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);

@@ -1,12 +1,16 @@
-// Where the entries of a result file are, learnt in one pass over it, so
-// that a list of wanted elements and repeated single reads need not scan
-// the file again. An index answers only for the very file it was built
-// from (same identity, size and modification time), and every entry it
-// points to is checked (number, type code) before it is read.
+// Where the entries of a file are, learnt in one walk of its cursor, so that
+// a list of wanted elements and repeated single reads need not scan the file
+// again. An index answers only for the very file it was built from (same
+// identity, size and modification time); find_entry.h checks every entry it
+// points to before it is read.
+//
+// Kept indexes are shared between threads as immutable snapshots: a reader
+// holds its snapshot while a write or DropEntryIndexes replaces or drops
+// the kept one.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,54 +19,53 @@
 
 namespace chkrsl {
 
-// An entry at which the element numbers reach a new maximum: a scan for
-// any number n stops at the first such entry whose number is not below n.
-// (In "CHKTT" the first pair of each number.)
+// An entry at which the numbers reach a new maximum: a scan for any number
+// n stops at the first such entry whose number is not below n. (In
+// "CHKTT" the first pair of each number, sorted.)
 struct EntryMark {
   int64_t pos = 0;  // of the entry's first byte
   int32_t eleNo = 0;
-  int32_t code = 0;  // stored type code (0 in files whose entries have none)
+  int32_t code = 0;  // stored type code; the structure kind in "CHKTT"; 0 in "Edge"
 };
 
 struct EntryIndex {
   io::FileIdentity identity;
-  std::vector<EntryMark> marks;  // ascending in position and number
+  std::vector<EntryMark> marks;  // ascending in number
 
-  // The entry a forward scan for eleNo stops at; null when it ends first.
+  // The entry a scan for eleNo stops at; null when the scan ends first.
   const EntryMark* StopFor(int eleNo) const;
 };
 
-// How the entries of a file are laid out.
+// Which cursor walks a file.
 enum class EntryLayout {
-  kResult,  // count, then 12-byte headers and bodies (element result files)
-  kEdge,    // count, then element number and a fixed payload ("Edge")
-  kTable,   // "CHKTT": count, then element number and structure kind; a
-            // mark for the first pair of every number, its kind as code
+  kResult,  // element and wall result files
+  kEdge,    // "Edge"
+  kTable,   // "CHKTT"
 };
 
-// The index of the file at `path` whose open stream has `identity`: the
-// kept one while it still matches, else one built now by a pass from the
-// file's start (`built` tells which). `fresh` forces a new pass.
-// Indexes of files written moments before are used but not kept, since a
-// second write within the file system's timestamp granularity could go
-// unnoticed.
-// The reference stays valid until the next call.
-const EntryIndex& IndexOf(const std::string& path, const io::FileIdentity& identity,
-                          EntryLayout layout, bool fresh, bool* built);
-
-// Reads the first 8 bytes of the entry `m` points to and checks that they
-// still hold its number (and type code); the stream then stands after them.
-bool EntryStillThere(std::FILE* f, const EntryMark& m, EntryLayout layout);
+// The index of the file at `path`, which the caller has open with
+// `identity`: the kept one while it is for that identity (unless `fresh`),
+// else one built now by a walk of its own (`built` says which). Null when
+// the file at `path` is no longer the caller's file: nothing can be known.
+// An index is kept only when the file was written well before the walk
+// began, so that a later write must change its identity.
+std::shared_ptr<const EntryIndex> IndexOf(const std::string& path, const io::FileIdentity& identity,
+                                          EntryLayout layout, bool fresh, bool& built);
 
 // Forgets the index of the file at `path`; writers call it before they
 // rewrite a file.
 void ForgetEntryIndex(const std::string& path);
 
+// Marks kept for all files together (16 bytes each); beyond it the least
+// recently used indexes go.
+size_t KeptMarksBound();
+
 namespace host {
 
-// Drops every kept entry index; the next read scans again. For hosts that
+// Drops every kept entry index; the next read walks again. For hosts that
 // want the memory back or rewrite result files behind the library's back
-// with timestamps the file system cannot tell apart.
+// with timestamps the file system cannot tell apart. May be called from any
+// thread, also while others read.
 CHKRSL_API void DropEntryIndexes();
 
 }  // namespace host

@@ -20,4 +20,11 @@ struct KindFiles {
 };
 bool FilesOfKind(int structureKind, KindFiles& files);
 
+// The file of a kind that holds the elements of a section category: the
+// companion for categories 2 and 3 where the kind has one.
+inline ResultFileId FileOfCategory(const KindFiles& files, int category) {
+  const bool plain = !files.paired || category == 1 || category == 4;
+  return plain ? files.plain : files.companion;
+}
+
 }  // namespace chkrsl

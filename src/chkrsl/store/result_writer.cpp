@@ -3,12 +3,14 @@
 #include <climits>
 
 #include "chkrsl/io/file_io.h"
+#include "chkrsl/io/source.h"
 #include "chkrsl/io/output_file.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
+#include "chkrsl/format/file_codes.h"
 #include "chkrsl/store/entry_index.h"
-#include "chkrsl/store/entry_scanner.h"
-#include "chkrsl/store/messages.h"
+#include "chkrsl/store/project_files.h"
+#include "chkrsl/texts/messages.h"
 
 namespace chkrsl {
 namespace {
@@ -34,12 +36,6 @@ int SlotOfCode(int code) {
     if (kFilesOfCodes[i].code == code) return i;
   }
   return -1;
-}
-
-std::string ProjectPath(const char* ext) {
-  char path[kProjPathBufferSize];
-  if (GetProjFileName(path, ext, true, true, false, 0) != 1) return std::string();
-  return path;
 }
 
 // The result files of one call, each opened on first use.
@@ -77,19 +73,6 @@ class ResultOutputs {
   bool failed_ = false;
 };
 
-struct FileCodeEntry {
-  int32_t eleNo = 0;
-  int32_t fileCode = 0;
-  int32_t typeCode = 0;
-};
-
-bool ReadFileCodeEntry(std::FILE* f, FileCodeEntry& e) {
-  io::FileBlock<12> block(f);
-  io::ByteReader r = block.reader();
-  r.I32(e.eleNo).I32(e.fileCode).I32(e.typeCode);
-  return r.ok();
-}
-
 // Element type codes are kept positive in memory; the record negates its
 // code itself when it is an energy-dissipating member.
 int TypeCodeToKeep(int32_t stored) {
@@ -120,19 +103,16 @@ const char* ResultFileOfCode(int fileCode) {
 }  // namespace chkrsl
 
 void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
-  std::FILE* table = chkrsl::OpenProjectFile("CHKFF");
-  if (!table) return;
-  int32_t n = 0;
-  chkrsl::io::ReadI32(table, n);
+  chkrsl::io::FileSource table;
+  if (!chkrsl::OpenProjectFile("CHKFF", table, chkrsl::io::FileSource::kLoadBlockBytes)) return;
+  chkrsl::FileCodeCursor plan(table);
   chkrsl::ResultOutputs outputs;
-  chkrsl::FileCodeEntry e;
-  for (int32_t i = 0; i < n && i < recs.GetSize(); ++i) {
-    if (!chkrsl::ReadFileCodeEntry(table, e)) break;
+  for (INT_PTR i = 0; i < recs.GetSize() && plan.Next(); ++i) {
+    const chkrsl::FileCodeEntry& e = plan.entry();
     if (e.fileCode == chkrsl::kNoFileCode) continue;
     chkrsl::WriteEntry(outputs, e, recs[i]);
   }
   const bool ok = outputs.FinishAll();
-  std::fclose(table);
   if (!ok) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
 }
 

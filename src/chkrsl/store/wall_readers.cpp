@@ -1,13 +1,14 @@
 #include "chkrsl/store/wall_readers.h"
 
-#include <optional>
 #include <vector>
 
-#include "chkrsl/io/file_io.h"
+#include "chkrsl/format/edge_file.h"
+#include "chkrsl/format/result_file.h"
+#include "chkrsl/format/wall_list.h"
 #include "chkrsl/platform/acad.h"
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/store/element_readers.h"
-#include "chkrsl/store/entry_scanner.h"
+#include "chkrsl/store/project_files.h"
 #include "chkrsl/store/wanted_entries.h"
 #include "chkrsl/texts/messages.h"
 
@@ -15,122 +16,71 @@ namespace chkrsl {
 namespace {
 
 constexpr int kWallSecType = 29;
-constexpr int64_t kEdgeEntryBytes = io::kInt32Bytes + DataForWallEdge::kPayloadBytes;
+// Reading a count takes one small block.
+constexpr size_t kCountBlockBytes = 64;
 
 using WallArray = CTypedPtrArray<CPtrArray, CHKRsl*>;
 using EdgeArray = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 
-// Reads the wanted walls from "CHKCW"; false after "墙体未验算!".
+// The wall file holds concrete records only; anything else is no wall.
+bool KeepWall(CHKRsl*& rec) {
+  if (dynamic_cast<DataForConcreteBase*>(rec)) return true;
+  delete rec;
+  rec = nullptr;
+  return false;
+}
+
+// Reads the wanted walls from "CHKCW", forward; false after "墙体未验算!".
 bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
   if (wallNos.IsEmpty()) return true;
-  ResultFile rf;
-  rf.file = OpenProjectFile("CHKCW", nullptr, 0);
-  bool ok = rf.file != nullptr;
-  std::optional<io::ReadAhead> ahead;
-  if (ok) ahead.emplace(rf.file, io::kLoadBlockBytes);
-  if (ok) rf.ReadCount();
+  io::FileSource file;
+  bool ok = OpenProjectFile("CHKCW", file, io::FileSource::kLoadBlockBytes);
+  ResultCursor entries(file);
   for (INT_PTR i = 0; ok && i < wallNos.GetSize(); ++i) {
     CHKRsl* rec = nullptr;
-    ok = ReadEleRslEntry(rec, rf, wallNos[i], kWallSecType) == 1;
-    // The wall file holds concrete records only; anything else is no wall.
-    if (ok && !dynamic_cast<DataForConcreteBase*>(rec)) {
-      delete rec;
-      ok = false;
-    }
+    ok = entries.ScanFor(wallNos[i]) && entries.number() == wallNos[i];
+    const EntryOutcome got = ok ? entries.Read(kWallSecType, rec) : EntryOutcome::kMissing;
+    if (got == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+    ok = got == EntryOutcome::kRead && KeepWall(rec);
     if (ok) walls.Add(rec);
   }
-  ahead.reset();
-  rf.Close();
   if (!ok) AlertUtf8(msg::kWallNotChecked);
   return ok;
 }
 
-// "Edge" during one read, scanned forward like a result file.
-struct EdgeFile {
-  std::FILE* file = nullptr;
-  std::optional<io::ReadAhead> ahead;
-  int count = 0;
-  int consumed = 0;
-
-  bool Open() {
-    file = OpenProjectFile("Edge", nullptr, 0);
-    if (!file) return false;
-    ahead.emplace(file, io::kLoadBlockBytes);
-    int32_t n = 0;
-    // An unsound count reads as an empty file: every wanted edge is missing.
-    if (io::ReadI32(file, n) && io::CountFits(file, n, kEdgeEntryBytes)) count = n;
-    return true;
-  }
-  ~EdgeFile() {
-    ahead.reset();
-    if (file) std::fclose(file);
-  }
-
-  // The record of edgeNo, or null when the file has no whole entry for it.
-  DataForWallEdge* Find(int edgeNo) {
-    int32_t number = 0;
-    for (;;) {
-      if (consumed >= count) return nullptr;
-      ++consumed;
-      if (!io::ReadI32(file, number)) return nullptr;
-      if (number >= edgeNo) break;
-      if (!io::SkipForward(file, DataForWallEdge::kPayloadBytes)) return nullptr;
-    }
-    if (number != edgeNo) return nullptr;
-    auto* edge = new DataForWallEdge;
-    edge->edgeNo = number;
-    if (edge->ReadRsl(file)) return edge;
-    delete edge;
-    return nullptr;
-  }
-};
-
-// Reads the wanted edges from "Edge"; false after "边缘构件未验算!".
+// Reads the wanted edges from "Edge", forward; false after "边缘构件未验算!".
 bool ReadEdges(const CArray<int, int>& edgeNos, EdgeArray& edges) {
   if (edgeNos.IsEmpty()) return true;
-  EdgeFile ef;
-  bool ok = ef.Open();
+  io::FileSource file;
+  bool ok = OpenProjectFile("Edge", file, io::FileSource::kLoadBlockBytes);
+  EdgeCursor cursor(file);
   for (INT_PTR i = 0; ok && i < edgeNos.GetSize(); ++i) {
-    DataForWallEdge* edge = ef.Find(edgeNos[i]);
-    ok = edge != nullptr;
+    DataForWallEdge* edge = nullptr;
+    ok = cursor.ScanFor(edgeNos[i]) && cursor.number() == edgeNos[i] && (edge = cursor.Read());
     if (ok) edges.Add(edge);
   }
   if (!ok) AlertUtf8(msg::kEdgeNotChecked);
   return ok;
 }
 
-// The wall numbers of "CHKWT", read from its start. False for a count that
-// is negative, larger than the file holds, or a file that ends early.
-bool ReadWallNumbers(std::FILE* f, CArray<int, int>& wallNos) {
-  int32_t w = 0;
-  if (!io::ReadI32(f, w) || !io::CountFits(f, w, io::kInt32Bytes)) return false;
-  std::vector<uint8_t> bytes(static_cast<size_t>(w) * io::kInt32Bytes);
-  if (!io::ReadExact(f, bytes.data(), bytes.size())) return false;
-  wallNos.SetSize(w);
-  for (int32_t i = 0; i < w; ++i) wallNos[i] = io::DecodeFixed32(&bytes[i * io::kInt32Bytes]);
-  return true;
-}
-
-// E of "CHKWT": after W and the W wall numbers.
-bool ReadEdgeCount(std::FILE* f, int& edgeCount) {
-  int32_t w = 0, e = 0;
-  if (!io::ReadI32(f, w) || w < 0 || !io::SkipForward(f, int64_t{w} * io::kInt32Bytes) ||
-      !io::ReadI32(f, e) || e < 0) {
+// "CHKWT", or false after "单元未验算!" when there is none.
+bool ReadList(WallList& list) {
+  io::FileSource file;
+  if (!OpenProjectFile("CHKWT", file, io::FileSource::kLoadBlockBytes)) {
+    AlertUtf8(msg::kNotChecked);
     return false;
   }
-  edgeCount = e;
+  ReadWallList(file, list);
   return true;
 }
 
 // Whether "Edge" is large enough to hold `count` edges; the numbers 1 to
 // E are only listed once it is, so a corrupt E allocates nothing.
 bool EdgeFileCanHold(int count) {
-  std::FILE* f = OpenProjectFile("Edge");
-  if (!f) return false;
+  io::FileSource file;
   int32_t declared = 0;
-  const bool fits = io::ReadI32(f, declared) && io::CountFits(f, count, kEdgeEntryBytes);
-  std::fclose(f);
-  return fits;
+  return OpenProjectFile("Edge", file, kCountBlockBytes) && io::ReadI32(file, declared) &&
+         io::CountFits(file, count, kEdgeEntryBytes);
 }
 
 }  // namespace
@@ -156,40 +106,28 @@ using chkrsl::EdgeArray;
 using chkrsl::WallArray;
 
 int GetAllWallRsl(WallArray& walls) {
-  std::FILE* f = chkrsl::OpenProjectFile("CHKWT");
-  if (!f) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 0;
-  }
-  CArray<int, int> wallNos;
-  const bool listed = chkrsl::ReadWallNumbers(f, wallNos);
-  std::fclose(f);
-  if (!listed) {
+  chkrsl::WallList list;
+  if (!chkrsl::ReadList(list)) return 0;
+  if (!list.wallsRead) {
     chkrsl::AlertUtf8(chkrsl::msg::kWallNotChecked);
     chkrsl::DeleteAllRecords(walls);
     return 0;
   }
   EdgeArray noEdges;
-  return chkrsl::ReadWallsAndEdges(wallNos, CArray<int, int>(), walls, noEdges);
+  return chkrsl::ReadWallsAndEdges(list.walls, CArray<int, int>(), walls, noEdges);
 }
 
 int GetAllEdgeRsl(EdgeArray& edges) {
-  std::FILE* f = chkrsl::OpenProjectFile("CHKWT");
-  if (!f) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 0;
-  }
-  int edgeCount = 0;
-  const bool listed = chkrsl::ReadEdgeCount(f, edgeCount);
-  std::fclose(f);
-  if (!listed || (edgeCount > 0 && !chkrsl::EdgeFileCanHold(edgeCount))) {
+  chkrsl::WallList list;
+  if (!chkrsl::ReadList(list)) return 0;
+  if (!list.edgesRead || (list.edges > 0 && !chkrsl::EdgeFileCanHold(list.edges))) {
     chkrsl::AlertUtf8(chkrsl::msg::kEdgeNotChecked);
     chkrsl::DeleteAllEdges(edges);
     return 0;
   }
   CArray<int, int> edgeNos;
-  edgeNos.SetSize(edgeCount);
-  for (int i = 0; i < edgeCount; ++i) edgeNos[i] = i + 1;
+  edgeNos.SetSize(list.edges);
+  for (int i = 0; i < list.edges; ++i) edgeNos[i] = i + 1;
   WallArray noWalls;
   return chkrsl::ReadWallsAndEdges(CArray<int, int>(), edgeNos, noWalls, edges);
 }
@@ -203,75 +141,28 @@ int GetAllBoardRsl(WallArray& walls, EdgeArray& edges) {
 }
 
 namespace chkrsl {
-
-int GetOneWallRslByScan(CHKRsl*& wall, int elementNo) {
-  CArray<int, int> one;
-  one.Add(elementNo);
-  WallArray walls;
-  EdgeArray noEdges;
-  if (!ReadWallsAndEdges(one, CArray<int, int>(), walls, noEdges)) return 0;
-  wall = walls[0];
-  return 1;
-}
-
-int GetOneEdgeRslByScan(DataForWallEdge*& edge, int edgeNo) {
-  CArray<int, int> one;
-  one.Add(edgeNo);
-  WallArray noWalls;
-  EdgeArray edges;
-  if (!ReadWallsAndEdges(CArray<int, int>(), one, noWalls, edges)) return 0;
-  edge = edges[0];
-  return 1;
-}
-
-int GetAllWallRslByScan(WallArray& walls, CArray<int, int>& elementNos) {
-  walls.SetSize(elementNos.GetSize());
-  for (INT_PTR i = 0; i < elementNos.GetSize(); ++i) {
-    if (!GetOneWallRslByScan(walls[i], elementNos[i])) return 0;
-  }
-  return 1;
-}
-
-int GetAllEdgeRslByScan(EdgeArray& edges, CArray<int, int>& edgeNos) {
-  edges.SetSize(edgeNos.GetSize());
-  for (INT_PTR i = 0; i < edgeNos.GetSize(); ++i) {
-    if (!GetOneEdgeRslByScan(edges[i], edgeNos[i])) return 0;
-  }
-  return 1;
-}
-
 namespace {
 
 std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
   std::vector<WantedEntry> wants(static_cast<size_t>(elementNos.GetSize()));
-  std::vector<WantedEntry*> all;
   for (size_t i = 0; i < wants.size(); ++i) {
     wants[i].eleNo = elementNos[static_cast<INT_PTR>(i)];
     wants[i].expectedSecType = kWallSecType;
-    all.push_back(&wants[i]);
   }
-  ReadWantedEntries("CHKCW", all);
+  ReadWantedEntries("CHKCW", wants);
   return wants;
 }
 
 // Hands out a wall that was read (1), or shows why not (0).
 int ReportWall(WantedEntry& w, CHKRsl*& wall) {
-  // The wall file holds concrete records only; anything else is no wall.
-  if (w.outcome == EntryOutcome::kRead && !dynamic_cast<DataForConcreteBase*>(w.rec)) {
-    delete w.rec;
-    w.outcome = EntryOutcome::kMissing;
-  }
+  if (w.outcome == EntryOutcome::kRead && !KeepWall(w.rec)) w.outcome = EntryOutcome::kMissing;
   return Report(w, wall, msg::kWallNotChecked);
 }
 
 std::vector<WantedEdge> WantedEdges(const CArray<int, int>& edgeNos, bool& opened) {
   std::vector<WantedEdge> wants(static_cast<size_t>(edgeNos.GetSize()));
-  std::vector<WantedEdge*> all;
-  for (size_t i = 0; i < wants.size(); ++i) {
-    wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
-    all.push_back(&wants[i]);
-  }
-  opened = ReadWantedEdges(all);
+  for (size_t i = 0; i < wants.size(); ++i) wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
+  opened = ReadWantedEdges(wants);
   return wants;
 }
 

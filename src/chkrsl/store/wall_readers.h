@@ -52,14 +52,6 @@ int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& e
                       CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
                       CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
-// The per-number readers as first built, each scanning the file from its
-// start; the reference the one-pass readers are held to.
-int GetOneWallRslByScan(CHKRsl*& wall, int elementNo);
-int GetOneEdgeRslByScan(DataForWallEdge*& edge, int edgeNo);
-int GetAllWallRslByScan(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, CArray<int, int>& elementNos);
-int GetAllEdgeRslByScan(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges,
-                        CArray<int, int>& edgeNos);
-
 // Deletes every edge record of `edges` and empties it.
 CHKRSL_API void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 

@@ -1,0 +1,15 @@
+// Reading and writing the effective-area file "EFFAL".
+#pragma once
+
+#include "chkrsl/export.h"
+#include "chkrsl/platform/afx.h"
+#include "chkrsl/records/eff_area.h"
+
+// Finds the entry of eleNo in "EFFAL". 1 with a new record (the caller's)
+// in `out`; 0 with `out` unchanged when the element has no whole entry or
+// the file is corrupt; 0 after "单元未验算!" when the file is missing.
+CHKRSL_API int ReadEffectiveArea(int eleNo, DataForEffArea*& out);
+
+// Writes "EFFAL" from `recs`, which must be in ascending element number.
+// Does nothing when the file has no path or cannot be created.
+CHKRSL_API void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs);

@@ -1,0 +1,19 @@
+#include "chkrsl/store/project_files.h"
+
+#include "chkrsl/platform/qmbaseform.h"
+
+namespace chkrsl {
+
+std::string ProjectPath(const char* ext) {
+  char path[kProjPathBufferSize];
+  if (GetProjFileName(path, ext, true, true, false, 0) != 1) return std::string();
+  return path;
+}
+
+bool OpenProjectFile(const char* ext, io::FileSource& file, size_t blockBytes, std::string* path) {
+  const std::string p = ProjectPath(ext);
+  if (path) *path = p;
+  return !p.empty() && file.Open(p, blockBytes);
+}
+
+}  // namespace chkrsl
