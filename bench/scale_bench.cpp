@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "chkrsl/chkrsl.h"
+#include "chkrsl/store/call.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -265,10 +266,11 @@ void BulkOfFamily(benchmark::State& state, int first) {
   CArray<int, int> elements, kinds, wanted;
   chkrsl::ReadElementTable(elements, kinds);
   for (int e = first; e < first + n; ++e) wanted.Add(e);
-  SettleHeap([&](Records& recs) { chkrsl::GetEleRslByKind(recs, elements, kinds, wanted); });
+  chkrsl::Alerts alerts;
+  SettleHeap([&](Records& recs) { chkrsl::GetEleRslByKind(recs, elements, kinds, wanted, alerts); });
   for (auto _ : state) {
     Records recs;
-    if (!chkrsl::GetEleRslByKind(recs, elements, kinds, wanted)) {
+    if (!chkrsl::GetEleRslByKind(recs, elements, kinds, wanted, alerts)) {
       state.SkipWithError("load failed");
       break;
     }

@@ -1,6 +1,7 @@
 #include "support/scan_readers.h"
 
 #include "chkrsl/format/element_table.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/project_files.h"
 
 namespace chkrsl_test {
@@ -16,6 +17,13 @@ bool LookUpKindByScan(int eleNo, int& kind) {
   if (!pairs.ScanFor(eleNo)) return false;
   kind = pairs.kind();
   return true;
+}
+
+int ReadBoth(const CArray<int, int>& wallNos, const CArray<int, int>& edgeNos, Walls& walls, Edges& edges) {
+  chkrsl::Alerts alerts;
+  const int read = chkrsl::ReadWallsAndEdges(wallNos, edgeNos, walls, edges, alerts);
+  alerts.Show();
+  return read;
 }
 
 template <class Array, class Read>
@@ -38,7 +46,10 @@ int GetOneEleRslByScan(CHKRsl*& rec, int& kind, int eleNo) {
   one.Add(eleNo);
   kinds.Add(kind);
   Walls got;
-  if (!chkrsl::GetEleRslByKind(got, one, kinds, one) || got.GetSize() != 1) {
+  chkrsl::Alerts alerts;
+  const int read = chkrsl::GetEleRslByKind(got, one, kinds, one, alerts);
+  alerts.Show();
+  if (!read || got.GetSize() != 1) {
     chkrsl::DeleteAllRecords(got);
     return 0;
   }
@@ -61,7 +72,7 @@ int GetOneWallRslByScan(CHKRsl*& wall, int elementNo) {
   one.Add(elementNo);
   Walls walls;
   Edges noEdges;
-  if (!chkrsl::ReadWallsAndEdges(one, CArray<int, int>(), walls, noEdges)) return 0;
+  if (!ReadBoth(one, CArray<int, int>(), walls, noEdges)) return 0;
   wall = walls[0];
   return 1;
 }
@@ -71,7 +82,7 @@ int GetOneEdgeRslByScan(DataForWallEdge*& edge, int edgeNo) {
   one.Add(edgeNo);
   Walls noWalls;
   Edges edges;
-  if (!chkrsl::ReadWallsAndEdges(CArray<int, int>(), one, noWalls, edges)) return 0;
+  if (!ReadBoth(CArray<int, int>(), one, noWalls, edges)) return 0;
   edge = edges[0];
   return 1;
 }

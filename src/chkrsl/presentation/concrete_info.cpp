@@ -3,6 +3,7 @@
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/records/concrete_beam.h"
 #include "chkrsl/records/wall.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/wall_readers.h"
 
@@ -152,42 +153,48 @@ void FillEdge(ShowBoundMemStl& s, const DataForWallEdge& e) {
 bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info) {
   CArray<int, int> numbers;
   CopyNumbers(elementNos, numbers);
-  CTypedPtrArray<CPtrArray, CHKRsl*> records;
-  const bool read = GetAllEleRsl(records, numbers) == 1;
-  if (read) {
-    info = new ShowConcreteFrameStl[static_cast<size_t>(records.GetSize())]();
-    for (INT_PTR i = 0; i < records.GetSize(); ++i) FillMember(info[i], records[i]);
-  }
-  chkrsl::DeleteAllRecords(records);
-  return read;
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
+    CTypedPtrArray<CPtrArray, CHKRsl*> records;
+    const bool read = chkrsl::ReadElementList(records, numbers, alerts) == 1;
+    if (read) {
+      info = new ShowConcreteFrameStl[static_cast<size_t>(records.GetSize())]();
+      for (INT_PTR i = 0; i < records.GetSize(); ++i) FillMember(info[i], records[i]);
+    }
+    chkrsl::DeleteAllRecords(records);
+    return read;
+  });
 }
 
 bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info) {
   CArray<int, int> numbers;
   CopyNumbers(elementNos, numbers);
-  CTypedPtrArray<CPtrArray, CHKRsl*> records;
-  const bool read = GetAllWallRsl(records, numbers) == 1;
-  if (read) {
-    info = new ShowShearWallStl[static_cast<size_t>(records.GetSize())]();
-    for (INT_PTR i = 0; i < records.GetSize(); ++i) FillWall(info[i], records[i]);
-  }
-  chkrsl::DeleteAllRecords(records);
-  return read;
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
+    CTypedPtrArray<CPtrArray, CHKRsl*> records;
+    const bool read = chkrsl::ReadWallsOf(records, numbers, alerts) == 1;
+    if (read) {
+      info = new ShowShearWallStl[static_cast<size_t>(records.GetSize())]();
+      for (INT_PTR i = 0; i < records.GetSize(); ++i) FillWall(info[i], records[i]);
+    }
+    chkrsl::DeleteAllRecords(records);
+    return read;
+  });
 }
 
 bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info) {
   CArray<int, int> numbers;
   CopyNumbers(edgeNos, numbers);
-  CTypedPtrArray<CPtrArray, DataForWallEdge*> records;
-  const bool read = GetAllEdgeRsl(records, numbers) == 1;
-  if (read) {
-    info = new ShowBoundMemStl[static_cast<size_t>(records.GetSize())]();
-    for (INT_PTR i = 0; i < records.GetSize(); ++i) {
-      if (records[i]) FillEdge(info[i], *records[i]);
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
+    CTypedPtrArray<CPtrArray, DataForWallEdge*> records;
+    const bool read = chkrsl::ReadEdgesOf(records, numbers, alerts) == 1;
+    if (read) {
+      info = new ShowBoundMemStl[static_cast<size_t>(records.GetSize())]();
+      for (INT_PTR i = 0; i < records.GetSize(); ++i) {
+        if (records[i]) FillEdge(info[i], *records[i]);
+      }
     }
-  }
-  chkrsl::DeleteAllEdges(records);
-  return read;
+    chkrsl::DeleteAllEdges(records);
+    return read;
+  });
 }
 
 void ReleaseChkInfo(ShowConcreteFrameStl* info) { delete[] info; }

@@ -2,7 +2,7 @@
 
 #include "chkrsl/format/eff_area_file.h"
 #include "chkrsl/io/output_file.h"
-#include "chkrsl/platform/acad.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/entry_index.h"
 #include "chkrsl/store/find_entry.h"
 #include "chkrsl/store/project_files.h"
@@ -15,31 +15,35 @@ constexpr const char kEffAreaFile[] = "EFFAL";
 }  // namespace
 
 int ReadEffectiveArea(int eleNo, DataForEffArea*& out) {
-  chkrsl::io::FileSource file;
-  if (!chkrsl::OpenProjectFile(kEffAreaFile, file, chkrsl::kEntryBlockBytes)) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 0;
-  }
-  chkrsl::EffAreaCursor entries(file);
-  DataForEffArea* rec = nullptr;
-  if (entries.ScanFor(eleNo) && entries.eleNo() == eleNo) rec = entries.Read();
-  if (!rec) return 0;
-  out = rec;
-  return 1;
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
+    chkrsl::io::FileSource file;
+    if (!chkrsl::OpenProjectFile(kEffAreaFile, file, chkrsl::kEntryBlockBytes)) {
+      alerts.Add(chkrsl::msg::kNotChecked);
+      return 0;
+    }
+    chkrsl::EffAreaCursor entries(file);
+    DataForEffArea* rec = nullptr;
+    if (entries.ScanFor(eleNo) && entries.eleNo() == eleNo) rec = entries.Read();
+    if (!rec) return 0;
+    out = rec;
+    return 1;
+  });
 }
 
 void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs) {
   const std::string path = chkrsl::ProjectPath(kEffAreaFile);
   if (path.empty()) return;
-  chkrsl::io::OutputFile out;
-  if (!out.Open(path.c_str())) return;
-  int32_t written = 0;
-  out.WriteCount(0);
-  for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
-    if (!recs[i]) continue;
-    recs[i]->WriteEffArea(out.stream());
-    out.CheckStream();
-    ++written;
-  }
-  if (!out.Finish(written)) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
+  chkrsl::WriteCall([&](chkrsl::Alerts& alerts) {
+    chkrsl::io::OutputFile out;
+    if (!out.Open(path.c_str())) return;
+    int32_t written = 0;
+    out.WriteCount(0);
+    for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
+      if (!recs[i]) continue;
+      recs[i]->WriteEffArea(out.stream());
+      out.CheckStream();
+      ++written;
+    }
+    if (!out.Finish(written)) alerts.Add(chkrsl::msg::kWriteError);
+  });
 }

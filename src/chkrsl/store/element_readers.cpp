@@ -7,9 +7,9 @@
 
 #include "chkrsl/format/element_table.h"
 #include "chkrsl/format/result_file.h"
-#include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/records/steel.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/wanted_entries.h"
@@ -44,14 +44,14 @@ class OpenFiles {
 };
 
 // Reads one wanted element of a known kind. 0 when it has no readable result.
-int ReadElement(CHKRsl*& rec, OpenFiles& files, int eleNo, int kind) {
+int ReadElement(CHKRsl*& rec, OpenFiles& files, int eleNo, int kind, Alerts& alerts) {
   int secType = 0;
   ResultFileId id;
   if (!FileIdOfElement(eleNo, kind, id, secType)) return 0;
   ResultCursor* entries = files.Get(id);
   if (!entries || !entries->ScanFor(eleNo) || entries->number() != eleNo) return 0;
   const EntryOutcome got = entries->Read(secType, rec);
-  if (got == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+  if (got == EntryOutcome::kSectionChanged) alerts.Add(msg::kSectionChanged);
   return got == EntryOutcome::kRead ? 1 : 0;
 }
 
@@ -83,7 +83,7 @@ void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
 }
 
 int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleList,
-                    const CArray<int, int>& kindList, const CArray<int, int>& wanted) {
+                    const CArray<int, int>& kindList, const CArray<int, int>& wanted, Alerts& alerts) {
   OpenFiles files;
   bool ok = true;
   INT_PTR searchFrom = 0;
@@ -94,10 +94,10 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
     if (at >= eleList.GetSize()) continue;  // not in the table: left out
     searchFrom = at + 1;
     CHKRsl* rec = nullptr;
-    if (ReadElement(rec, files, eleNo, kindList[at])) {
+    if (ReadElement(rec, files, eleNo, kindList[at], alerts)) {
       out.Add(rec);
     } else {
-      AlertUtf8(msg::kNotChecked);
+      alerts.Add(msg::kNotChecked);
       ok = false;
     }
   }
@@ -119,17 +119,18 @@ const char* FileOfElement(int eleNo, int kind, int& secType) {
   return FileIdOfElement(eleNo, kind, id, secType) ? ResultFileName(id) : nullptr;
 }
 
-int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked) {
+int Report(const WantedEntry& want, CHKRsl*& rec, Alerts& alerts, const char* notChecked) {
   if (want.outcome == EntryOutcome::kRead) {
     rec = want.rec;
     return 1;
   }
-  if (want.outcome == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
-  AlertUtf8(notChecked);
+  if (want.outcome == EntryOutcome::kSectionChanged) alerts.Add(msg::kSectionChanged);
+  alerts.Add(notChecked);
   return 0;
 }
 
-int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos) {
+int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos,
+                    Alerts& alerts) {
   const INT_PTR n = eleNos.GetSize();
   out.SetSize(n);
   std::vector<char> listed(static_cast<size_t>(n), 0);
@@ -154,28 +155,43 @@ int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
   for (INT_PTR i = 0; i < n; ++i) {
     const auto& at = where[static_cast<size_t>(i)];
     if (!listed[static_cast<size_t>(i)]) {
-      AlertUtf8(msg::kNotChecked);
+      alerts.Add(msg::kNotChecked);
       result = 0;
-    } else if (!Report(at.first ? byFile[at.first][at.second] : none, out[i])) {
+    } else if (!Report(at.first ? byFile[at.first][at.second] : none, out[i], alerts)) {
       result = 0;
     }
   }
   return result;
 }
 
+int ReadAllElements(CTypedPtrArray<CPtrArray, CHKRsl*>& out, Alerts& alerts) {
+  CArray<int, int> elements, kinds;
+  if (!ReadElementTable(elements, kinds)) {
+    alerts.Add(msg::kNotChecked);
+    return 0;
+  }
+  return GetEleRslByKind(out, elements, kinds, elements, alerts);
+}
+
+int ReadOneElement(CHKRsl*& rec, int& kind, int eleNo, Alerts& alerts) {
+  if (kind == 0 && !LookUpKind(eleNo, kind)) {
+    alerts.Add(msg::kNotChecked);
+    return 0;
+  }
+  std::vector<WantedEntry> want(1);
+  want[0].eleNo = eleNo;
+  if (const char* file = FileOfElement(eleNo, kind, want[0].expectedSecType)) ReadWantedEntries(file, want);
+  return Report(want[0], rec, alerts);
+}
+
 }  // namespace chkrsl
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out) {
-  CArray<int, int> elements, kinds;
-  if (!chkrsl::ReadElementTable(elements, kinds)) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 0;
-  }
-  return chkrsl::GetEleRslByKind(out, elements, kinds, elements);
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) { return chkrsl::ReadAllElements(out, alerts); });
 }
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos) {
-  return chkrsl::ReadElementList(out, eleNos);
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) { return chkrsl::ReadElementList(out, eleNos, alerts); });
 }
 
 int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo) {
@@ -184,14 +200,5 @@ int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo) {
 }
 
 int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo) {
-  if (kind == 0 && !chkrsl::LookUpKind(eleNo, kind)) {
-    chkrsl::AlertUtf8(chkrsl::msg::kNotChecked);
-    return 0;
-  }
-  std::vector<chkrsl::WantedEntry> want(1);
-  want[0].eleNo = eleNo;
-  if (const char* file = chkrsl::FileOfElement(eleNo, kind, want[0].expectedSecType)) {
-    chkrsl::ReadWantedEntries(file, want);
-  }
-  return chkrsl::Report(want[0], rec);
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) { return chkrsl::ReadOneElement(rec, kind, eleNo, alerts); });
 }

@@ -35,15 +35,22 @@ namespace chkrsl {
 // eleList (searched forward), each from the file of its kind in kindList,
 // appending the records to `out` in the order of `wanted`; each file is
 // opened once and read forward.
+class Alerts;
+
 int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleList,
-                    const CArray<int, int>& kindList, const CArray<int, int>& wanted);
+                    const CArray<int, int>& kindList, const CArray<int, int>& wanted, Alerts& alerts);
+
+// The bodies of GetAllEleRsl(out) and GetOneEleRsl_Code.
+int ReadAllElements(CTypedPtrArray<CPtrArray, CHKRsl*>& out, Alerts& alerts);
+int ReadOneElement(CHKRsl*& rec, int& kind, int eleNo, Alerts& alerts);
 
 // Reads "CHKTT" into parallel lists of element numbers and structure kinds.
 // False when the file is missing, short or declares an impossible count.
 bool ReadElementTable(CArray<int, int>& elements, CArray<int, int>& kinds);
 
 // GetAllEleRsl(out, eleNos): each file is read through find_entry.h.
-int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos);
+int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos,
+                    Alerts& alerts);
 
 // The result file that holds eleNo of structure kind `kind`, given the
 // document's current section type (stored in secType); null when the
@@ -54,7 +61,8 @@ bool FileIdOfElement(int eleNo, int kind, ResultFileId& id, int& secType);
 struct WantedEntry;
 // Hands out a wanted entry that was read (1), or shows why not (0): the
 // section change when that was the reason, then `notChecked`.
-int Report(const WantedEntry& want, CHKRsl*& rec, const char* notChecked = msg::kNotChecked);
+int Report(const WantedEntry& want, CHKRsl*& rec, Alerts& alerts,
+           const char* notChecked = msg::kNotChecked);
 
 // Deletes every record of `recs` and empties it.
 CHKRSL_API void DeleteAllRecords(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);

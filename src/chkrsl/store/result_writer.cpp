@@ -5,9 +5,9 @@
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/io/output_file.h"
-#include "chkrsl/platform/acad.h"
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/format/file_codes.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/entry_index.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/texts/messages.h"
@@ -103,35 +103,38 @@ const char* ResultFileOfCode(int fileCode) {
 }  // namespace chkrsl
 
 void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
-  chkrsl::io::FileSource table;
-  if (!chkrsl::OpenProjectFile("CHKFF", table, chkrsl::io::FileSource::kLoadBlockBytes)) return;
-  chkrsl::FileCodeCursor plan(table);
-  chkrsl::ResultOutputs outputs;
-  for (INT_PTR i = 0; i < recs.GetSize() && plan.Next(); ++i) {
-    const chkrsl::FileCodeEntry& e = plan.entry();
-    if (e.fileCode == chkrsl::kNoFileCode) continue;
-    chkrsl::WriteEntry(outputs, e, recs[i]);
-  }
-  const bool ok = outputs.FinishAll();
-  if (!ok) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
+  chkrsl::WriteCall([&](chkrsl::Alerts& alerts) {
+    chkrsl::io::FileSource table;
+    if (!chkrsl::OpenProjectFile("CHKFF", table, chkrsl::io::FileSource::kLoadBlockBytes)) return;
+    chkrsl::FileCodeCursor plan(table);
+    chkrsl::ResultOutputs outputs;
+    for (INT_PTR i = 0; i < recs.GetSize() && plan.Next(); ++i) {
+      const chkrsl::FileCodeEntry& e = plan.entry();
+      if (e.fileCode == chkrsl::kNoFileCode) continue;
+      chkrsl::WriteEntry(outputs, e, recs[i]);
+    }
+    if (!outputs.FinishAll()) alerts.Add(chkrsl::msg::kWriteError);
+  });
 }
 
 void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
   const std::string path = chkrsl::ProjectPath("CHKCW");
   if (path.empty()) return;
-  chkrsl::io::OutputFile out;
-  chkrsl::ForgetEntryIndex(path);
-  bool ok = out.Open(path);
-  if (ok) {
-    int32_t written = 0;
-    out.WriteCount(0);
-    for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
-      if (!recs[i]) continue;
-      recs[i]->WriteToCHK(out.stream());
-      out.CheckStream();
-      ++written;
+  chkrsl::WriteCall([&](chkrsl::Alerts& alerts) {
+    chkrsl::io::OutputFile out;
+    chkrsl::ForgetEntryIndex(path);
+    bool ok = out.Open(path);
+    if (ok) {
+      int32_t written = 0;
+      out.WriteCount(0);
+      for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
+        if (!recs[i]) continue;
+        recs[i]->WriteToCHK(out.stream());
+        out.CheckStream();
+        ++written;
+      }
+      ok = out.Finish(written);
     }
-    ok = out.Finish(written);
-  }
-  if (!ok) chkrsl::AlertUtf8(chkrsl::msg::kWriteError);
+    if (!ok) alerts.Add(chkrsl::msg::kWriteError);
+  });
 }

@@ -1,4 +1,5 @@
 list(APPEND CHKRSL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/call.cpp
   ${CMAKE_CURRENT_LIST_DIR}/eff_area_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element_readers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_index.cpp

@@ -5,8 +5,8 @@
 #include "chkrsl/format/edge_file.h"
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/format/wall_list.h"
-#include "chkrsl/platform/acad.h"
 #include "chkrsl/records/concrete.h"
+#include "chkrsl/store/call.h"
 #include "chkrsl/store/element_readers.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/store/wanted_entries.h"
@@ -31,7 +31,7 @@ bool KeepWall(CHKRsl*& rec) {
 }
 
 // Reads the wanted walls from "CHKCW", forward; false after "墙体未验算!".
-bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
+bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls, Alerts& alerts) {
   if (wallNos.IsEmpty()) return true;
   io::FileSource file;
   bool ok = OpenProjectFile("CHKCW", file, io::FileSource::kLoadBlockBytes);
@@ -40,16 +40,16 @@ bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls) {
     CHKRsl* rec = nullptr;
     ok = entries.ScanFor(wallNos[i]) && entries.number() == wallNos[i];
     const EntryOutcome got = ok ? entries.Read(kWallSecType, rec) : EntryOutcome::kMissing;
-    if (got == EntryOutcome::kSectionChanged) AlertUtf8(msg::kSectionChanged);
+    if (got == EntryOutcome::kSectionChanged) alerts.Add(msg::kSectionChanged);
     ok = got == EntryOutcome::kRead && KeepWall(rec);
     if (ok) walls.Add(rec);
   }
-  if (!ok) AlertUtf8(msg::kWallNotChecked);
+  if (!ok) alerts.Add(msg::kWallNotChecked);
   return ok;
 }
 
 // Reads the wanted edges from "Edge", forward; false after "边缘构件未验算!".
-bool ReadEdges(const CArray<int, int>& edgeNos, EdgeArray& edges) {
+bool ReadEdges(const CArray<int, int>& edgeNos, EdgeArray& edges, Alerts& alerts) {
   if (edgeNos.IsEmpty()) return true;
   io::FileSource file;
   bool ok = OpenProjectFile("Edge", file, io::FileSource::kLoadBlockBytes);
@@ -59,15 +59,15 @@ bool ReadEdges(const CArray<int, int>& edgeNos, EdgeArray& edges) {
     ok = cursor.ScanFor(edgeNos[i]) && cursor.number() == edgeNos[i] && (edge = cursor.Read());
     if (ok) edges.Add(edge);
   }
-  if (!ok) AlertUtf8(msg::kEdgeNotChecked);
+  if (!ok) alerts.Add(msg::kEdgeNotChecked);
   return ok;
 }
 
 // "CHKWT", or false after "单元未验算!" when there is none.
-bool ReadList(WallList& list) {
+bool ReadList(WallList& list, Alerts& alerts) {
   io::FileSource file;
   if (!OpenProjectFile("CHKWT", file, io::FileSource::kLoadBlockBytes)) {
-    AlertUtf8(msg::kNotChecked);
+    alerts.Add(msg::kNotChecked);
     return false;
   }
   ReadWallList(file, list);
@@ -91,8 +91,8 @@ void DeleteAllEdges(EdgeArray& edges) {
 }
 
 int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& edgeNos,
-                      WallArray& walls, EdgeArray& edges) {
-  const bool ok = ReadWalls(wallNos, walls) && ReadEdges(edgeNos, edges);
+                      WallArray& walls, EdgeArray& edges, Alerts& alerts) {
+  const bool ok = ReadWalls(wallNos, walls, alerts) && ReadEdges(edgeNos, edges, alerts);
   if (!ok) {
     DeleteAllRecords(walls);
     DeleteAllEdges(edges);
@@ -100,47 +100,33 @@ int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& e
   return ok ? 1 : 0;
 }
 
-}  // namespace chkrsl
-
-using chkrsl::EdgeArray;
-using chkrsl::WallArray;
-
-int GetAllWallRsl(WallArray& walls) {
-  chkrsl::WallList list;
-  if (!chkrsl::ReadList(list)) return 0;
+int ReadAllWalls(WallArray& walls, Alerts& alerts) {
+  WallList list;
+  if (!ReadList(list, alerts)) return 0;
   if (!list.wallsRead) {
-    chkrsl::AlertUtf8(chkrsl::msg::kWallNotChecked);
-    chkrsl::DeleteAllRecords(walls);
+    alerts.Add(msg::kWallNotChecked);
+    DeleteAllRecords(walls);
     return 0;
   }
   EdgeArray noEdges;
-  return chkrsl::ReadWallsAndEdges(list.walls, CArray<int, int>(), walls, noEdges);
+  return ReadWallsAndEdges(list.walls, CArray<int, int>(), walls, noEdges, alerts);
 }
 
-int GetAllEdgeRsl(EdgeArray& edges) {
-  chkrsl::WallList list;
-  if (!chkrsl::ReadList(list)) return 0;
-  if (!list.edgesRead || (list.edges > 0 && !chkrsl::EdgeFileCanHold(list.edges))) {
-    chkrsl::AlertUtf8(chkrsl::msg::kEdgeNotChecked);
-    chkrsl::DeleteAllEdges(edges);
+int ReadAllEdges(EdgeArray& edges, Alerts& alerts) {
+  WallList list;
+  if (!ReadList(list, alerts)) return 0;
+  if (!list.edgesRead || (list.edges > 0 && !EdgeFileCanHold(list.edges))) {
+    alerts.Add(msg::kEdgeNotChecked);
+    DeleteAllEdges(edges);
     return 0;
   }
   CArray<int, int> edgeNos;
   edgeNos.SetSize(list.edges);
   for (int i = 0; i < list.edges; ++i) edgeNos[i] = i + 1;
   WallArray noWalls;
-  return chkrsl::ReadWallsAndEdges(CArray<int, int>(), edgeNos, noWalls, edges);
+  return ReadWallsAndEdges(CArray<int, int>(), edgeNos, noWalls, edges, alerts);
 }
 
-int GetAllBoardRsl(WallArray& walls, EdgeArray& edges) {
-  if (!GetAllWallRsl(walls)) return 0;
-  if (GetAllEdgeRsl(edges)) return 1;
-  // Both arrays are emptied on failure, as a single read of both would.
-  chkrsl::DeleteAllRecords(walls);
-  return 0;
-}
-
-namespace chkrsl {
 namespace {
 
 std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
@@ -154,62 +140,90 @@ std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
 }
 
 // Hands out a wall that was read (1), or shows why not (0).
-int ReportWall(WantedEntry& w, CHKRsl*& wall) {
+int ReportWall(WantedEntry& w, CHKRsl*& wall, Alerts& alerts) {
   if (w.outcome == EntryOutcome::kRead && !KeepWall(w.rec)) w.outcome = EntryOutcome::kMissing;
-  return Report(w, wall, msg::kWallNotChecked);
-}
-
-std::vector<WantedEdge> WantedEdges(const CArray<int, int>& edgeNos, bool& opened) {
-  std::vector<WantedEdge> wants(static_cast<size_t>(edgeNos.GetSize()));
-  for (size_t i = 0; i < wants.size(); ++i) wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
-  opened = ReadWantedEdges(wants);
-  return wants;
+  return Report(w, wall, alerts, msg::kWallNotChecked);
 }
 
 }  // namespace
-}  // namespace chkrsl
-
-int GetOneWallRsl(CHKRsl*& wall, int elementNo) {
-  CArray<int, int> one;
-  one.Add(elementNo);
-  std::vector<chkrsl::WantedEntry> wants = chkrsl::WantedWalls(one);
-  return chkrsl::ReportWall(wants[0], wall);
-}
-
-int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo) {
-  CArray<int, int> one;
-  one.Add(edgeNo);
-  CTypedPtrArray<CPtrArray, DataForWallEdge*> got;
-  if (!GetAllEdgeRsl(got, one)) return 0;
-  edge = got[0];
-  return 1;
-}
 
 // One pass over "CHKCW" for all numbers; the first failure ends the list
 // as it always did, and what was read for later numbers is deleted.
-int GetAllWallRsl(WallArray& walls, CArray<int, int>& elementNos) {
+int ReadWallsOf(WallArray& walls, const CArray<int, int>& elementNos, Alerts& alerts) {
   walls.SetSize(elementNos.GetSize());
-  std::vector<chkrsl::WantedEntry> wants = chkrsl::WantedWalls(elementNos);
+  std::vector<WantedEntry> wants = WantedWalls(elementNos);
   for (size_t i = 0; i < wants.size(); ++i) {
-    if (chkrsl::ReportWall(wants[i], walls[static_cast<INT_PTR>(i)])) continue;
+    if (ReportWall(wants[i], walls[static_cast<INT_PTR>(i)], alerts)) continue;
     for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].rec;
     return 0;
   }
   return 1;
 }
 
-int GetAllEdgeRsl(EdgeArray& edges, CArray<int, int>& edgeNos) {
+int ReadEdgesOf(EdgeArray& edges, const CArray<int, int>& edgeNos, Alerts& alerts) {
   edges.SetSize(edgeNos.GetSize());
-  bool opened = false;
-  std::vector<chkrsl::WantedEdge> wants = chkrsl::WantedEdges(edgeNos, opened);
+  std::vector<WantedEdge> wants(static_cast<size_t>(edgeNos.GetSize()));
+  for (size_t i = 0; i < wants.size(); ++i) wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
+  const bool opened = ReadWantedEdges(wants);
   for (size_t i = 0; i < wants.size(); ++i) {
     if (opened && wants[i].edge) {
       edges[static_cast<INT_PTR>(i)] = wants[i].edge;
       continue;
     }
-    chkrsl::AlertUtf8(chkrsl::msg::kEdgeNotChecked);
+    alerts.Add(msg::kEdgeNotChecked);
     for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].edge;
     return 0;
   }
   return 1;
+}
+
+}  // namespace chkrsl
+
+using chkrsl::Alerts;
+using chkrsl::EdgeArray;
+using chkrsl::ReadCall;
+using chkrsl::WallArray;
+
+int GetAllWallRsl(WallArray& walls) {
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllWalls(walls, alerts); });
+}
+
+int GetAllEdgeRsl(EdgeArray& edges) {
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllEdges(edges, alerts); });
+}
+
+int GetAllBoardRsl(WallArray& walls, EdgeArray& edges) {
+  return ReadCall([&](Alerts& alerts) {
+    if (!chkrsl::ReadAllWalls(walls, alerts)) return 0;
+    if (chkrsl::ReadAllEdges(edges, alerts)) return 1;
+    // Both arrays are emptied on failure, as a single read of both would.
+    chkrsl::DeleteAllRecords(walls);
+    return 0;
+  });
+}
+
+int GetOneWallRsl(CHKRsl*& wall, int elementNo) {
+  CArray<int, int> one;
+  one.Add(elementNo);
+  WallArray got;
+  if (!GetAllWallRsl(got, one)) return 0;
+  wall = got[0];
+  return 1;
+}
+
+int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo) {
+  CArray<int, int> one;
+  one.Add(edgeNo);
+  EdgeArray got;
+  if (!GetAllEdgeRsl(got, one)) return 0;
+  edge = got[0];
+  return 1;
+}
+
+int GetAllWallRsl(WallArray& walls, CArray<int, int>& elementNos) {
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadWallsOf(walls, elementNos, alerts); });
+}
+
+int GetAllEdgeRsl(EdgeArray& edges, CArray<int, int>& edgeNos) {
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadEdgesOf(edges, edgeNos, alerts); });
 }
