@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/store/call.h"
 
 #ifdef __GLIBC__

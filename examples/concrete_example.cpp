@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "example_project.h"
 
 namespace example {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace example {
 

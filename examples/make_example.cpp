@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "example_project.h"
 #include "purlin_example.h"
 #include "steel_family_example.h"

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace example {
 namespace {

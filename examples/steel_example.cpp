@@ -1,4 +1,4 @@
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "example_project.h"
 
 namespace example {

@@ -1,6 +1,6 @@
 #include "steel_family_example.h"
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "example_project.h"
 
 namespace example {

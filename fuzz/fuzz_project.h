@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/io/source.h"
 

@@ -1,5 +1,8 @@
-// Umbrella header: every exported class and function of the check-result
-// library, the platform types it uses and the host layer's controls.
+// Umbrella header: what a host module of the suite uses of the check-result
+// library (every class and function the DLL exports) and the platform types
+// its signatures carry. The cursors, indexes and other internals of the
+// result store are not here; programs built beside the library (the tool,
+// the tests) include them by name.
 #pragma once
 
 #include "chkrsl/platform/acad.h"
@@ -11,15 +14,12 @@
 #include "chkrsl/platform/qmbaseform.h"
 #include "chkrsl/platform/viewer.h"
 
-
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/records/composite.h"
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/records/concrete_beam.h"
-#include "chkrsl/records/concrete_list.h"
 #include "chkrsl/records/eff_area.h"
 #include "chkrsl/records/energy.h"
-#include "chkrsl/records/field_visitor.h"
 #include "chkrsl/records/open_truss.h"
 #include "chkrsl/records/steel.h"
 #include "chkrsl/records/steel_family.h"
@@ -28,18 +28,13 @@
 
 #include "chkrsl/store/eff_area_files.h"
 #include "chkrsl/store/element_readers.h"
-#include "chkrsl/store/entry_index.h"
+#include "chkrsl/store/host_controls.h"
 #include "chkrsl/store/lszd_reader.h"
 #include "chkrsl/store/project_walk.h"
 #include "chkrsl/store/result_writer.h"
 #include "chkrsl/store/wall_readers.h"
-#include "chkrsl/texts/messages.h"
 
 #include "chkrsl/presentation/concrete_info.h"
 #include "chkrsl/presentation/rule_strings.h"
 
-#include "chkrsl/purlin/load_comb_text.h"
-#include "chkrsl/purlin/purlin_data.h"
-#include "chkrsl/purlin/report_layout.h"
-#include "chkrsl/purlin/report_stream.h"
 #include "chkrsl/purlin/report_writer.h"

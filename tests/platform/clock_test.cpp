@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace {
 

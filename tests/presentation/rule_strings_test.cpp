@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace {
 

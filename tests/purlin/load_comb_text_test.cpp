@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace {
 

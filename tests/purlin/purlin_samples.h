@@ -1,7 +1,7 @@
 // Design inputs, check results and combinations that exercise the report.
 #pragma once
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace purlin_test {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace {
 

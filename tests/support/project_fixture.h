@@ -11,7 +11,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/format/entry_header.h"
 
 namespace chkrsl_test {

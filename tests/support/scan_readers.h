@@ -2,7 +2,7 @@
 // files from the start. The reference the one-pass readers are held to.
 #pragma once
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace chkrsl_test {
 

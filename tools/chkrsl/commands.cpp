@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "field_output.h"
 #include "project_loader.h"
 #include "record_walk.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "field_output.h"
 #include "project_loader.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <sstream>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "field_output.h"
 #include "project_loader.h"
 #include "record_walk.h"

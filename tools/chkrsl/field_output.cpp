@@ -1,6 +1,6 @@
 #include "field_output.h"
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace chkrsl_cli {
 

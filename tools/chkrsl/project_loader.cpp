@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/io/source.h"
 

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 
 namespace chkrsl_cli {
 

@@ -1,6 +1,6 @@
 #include "record_walk.h"
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/format/edge_file.h"
 #include "chkrsl/io/source.h"
 #include "project_loader.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "field_output.h"
 #include "project_loader.h"
 #include "record_walk.h"

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "chkrsl/chkrsl.h"
+#include "chkrsl/internal.h"
 #include "chkrsl/format/edge_file.h"
 #include "chkrsl/format/eff_area_file.h"
 #include "chkrsl/format/record_table.h"

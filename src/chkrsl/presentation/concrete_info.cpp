@@ -4,8 +4,8 @@
 #include "chkrsl/records/concrete_beam.h"
 #include "chkrsl/records/wall.h"
 #include "chkrsl/store/call.h"
-#include "chkrsl/store/element_readers.h"
-#include "chkrsl/store/wall_readers.h"
+#include "chkrsl/store/element_reads.h"
+#include "chkrsl/store/wall_reads.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "chkrsl/store/element_readers.h"
 
+#include "chkrsl/store/element_reads.h"
+
 #include <map>
 #include <memory>
 #include <unordered_map>

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "chkrsl/export.h"
+#include "chkrsl/store/host_controls.h"
 #include "chkrsl/io/file_identity.h"
 
 namespace chkrsl {
@@ -60,13 +60,4 @@ void ForgetEntryIndex(const std::string& path);
 // recently used indexes go.
 size_t KeptMarksBound();
 
-namespace host {
-
-// Drops every kept entry index; the next read walks again. For hosts that
-// want the memory back or rewrite result files behind the library's back
-// with timestamps the file system cannot tell apart. May be called from any
-// thread, also while others read.
-CHKRSL_API void DropEntryIndexes();
-
-}  // namespace host
 }  // namespace chkrsl

@@ -7,7 +7,7 @@
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/chk_rsl.h"
-#include "chkrsl/store/element_readers.h"
+#include "chkrsl/store/element_reads.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/store/result_files.h"
 

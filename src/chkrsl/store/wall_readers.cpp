@@ -1,5 +1,7 @@
 #include "chkrsl/store/wall_readers.h"
 
+#include "chkrsl/store/wall_reads.h"
+
 #include <vector>
 
 #include "chkrsl/format/edge_file.h"
@@ -7,7 +9,7 @@
 #include "chkrsl/format/wall_list.h"
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/store/call.h"
-#include "chkrsl/store/element_readers.h"
+#include "chkrsl/store/element_reads.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/store/wanted_entries.h"
 #include "chkrsl/texts/messages.h"

@@ -43,24 +43,6 @@ CHKRSL_API int GetAllEdgeRsl(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges,
 
 namespace chkrsl {
 
-// The shared reader: the walls of wallNos from "CHKCW", then, if they were
-// all read, the edges of edgeNos from "Edge", appended to the arrays. Both
-// lists must ascend, as the files do. On failure (after one alert) every
-// record of both arrays is deleted, those held before the call too, and
-// both are emptied.
-class Alerts;
-int ReadWallsAndEdges(const CArray<int, int>& wallNos, const CArray<int, int>& edgeNos,
-                      CTypedPtrArray<CPtrArray, CHKRsl*>& walls,
-                      CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, Alerts& alerts);
-
-// The bodies of the exported readers, for calls that read more than one.
-int ReadAllWalls(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, Alerts& alerts);
-int ReadAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, Alerts& alerts);
-int ReadWallsOf(CTypedPtrArray<CPtrArray, CHKRsl*>& walls, const CArray<int, int>& elementNos,
-               Alerts& alerts);
-int ReadEdgesOf(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges, const CArray<int, int>& edgeNos,
-               Alerts& alerts);
-
 // Deletes every edge record of `edges` and empties it.
 CHKRSL_API void DeleteAllEdges(CTypedPtrArray<CPtrArray, DataForWallEdge*>& edges);
 
