@@ -122,7 +122,9 @@ class DamageSweep : public ExampleProjectTest {
   Outcome ReadBoards(bool partial) {
     Outcome o{GetAllBoardRsl(walls, edges) == 1, {}};
     Clear();
-    if (partial && GetAllWallRsl(walls, wallNos) + GetAllEdgeRsl(edges, edgeNos) >= 0) {
+    if (partial) {  // what the list forms hand out before a failure counts too
+      GetAllWallRsl(walls, wallNos);
+      GetAllEdgeRsl(edges, edgeNos);
       Take(o, walls);
       Take(o, edges);
     }

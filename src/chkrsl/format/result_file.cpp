@@ -135,15 +135,14 @@ int64_t ResultCursor::EntryBytes() {
 EntryOutcome ResultCursor::Read(int expectedSecType, CHKRsl*& rec) {
   if (!current_) return EntryOutcome::kMissing;
   if (header_.secType != expectedSecType) return EntryOutcome::kSectionChanged;
+  // An entry that cannot be passed over (its code names no class, its
+  // length word is unsound, the file does not hold it) is not read either.
+  const int64_t bytes = EntryBytes();
+  if (bytes < 0) return EntryOutcome::kMissing;
   const RecordKind& kind = RecordKindOf(header_.storedCode);
-  int eleType = 0;
-  const int64_t bytes = EntryBytes();  // an unreadable code is told here
-  if (bytes < 0 || !kind.create || !StoredCodeToEleType(header_.storedCode, eleType)) {
-    return EntryOutcome::kMissing;
-  }
   std::unique_ptr<CHKRsl> r(kind.create());
   r->eleNo = header_.eleNo;
-  r->eleType = eleType;
+  r->eleType = header_.storedCode < 0 ? -header_.storedCode : header_.storedCode;
   r->secType = header_.secType;
   r->pSec = NewSectionFor(expectedSecType);
   const int64_t body = offset_ + kEntryHeaderBytes;
