@@ -1,6 +1,8 @@
 // Readers of the element check results: all of the project, a list of
 // elements, or one element. Every returned record is the caller's, who
-// deletes it through CHKRsl.
+// deletes it through CHKRsl. The readers may be called from several threads
+// at once while the document is not being changed; a rewrite by the
+// library's writers waits for them (see store/call.h).
 #pragma once
 
 #include "chkrsl/export.h"
