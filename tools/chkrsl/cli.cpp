@@ -178,9 +178,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                      "Load combinations as JSON (default <project>.LoadComb.json when present)");
   purlin->add_option("--output-dir", a.report.outputFolder, "Folder of the report")
       ->capture_default_str();
-  purlin->add_flag("--print", a.report.print, "Print the report as UTF-8 instead of its path");
-  purlin->add_flag("--open", a.report.open,
-                   "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)");
+  CLI::Option* print = purlin->add_flag(
+      "--print", a.report.print, "Print the report as UTF-8 instead of writing it; no file is written");
+  purlin->add_flag("--open", a.report.open, "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)")
+      ->excludes(print);
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -71,10 +71,33 @@ bool LoadDocumentCombinations(const std::string& requested, std::ostream& err) {
 
 }  // namespace
 
+namespace {
+
+constexpr char kNoReport[] =
+    "no purlin report written (does the project hold a purlin design and its results?)\n";
+
+// The report composed in memory and printed: nothing is written anywhere.
+int PrintPurlinReport(int purlinKind, std::ostream& out, std::ostream& err) {
+  PurlineDesData des;
+  PurlineChkData chk;
+  if (!ReadPurlineDesData(des) || !ReadPurlineChkData(chk)) {
+    err << kNoReport;
+    return 1;
+  }
+  chkrsl::ReportStream report;
+  chkrsl::WritePurlinReport(report, des, chk, purlinKind,
+                            chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
+  out << chkrsl::GbkToUtf8(report.bytes()) << '\n';
+  return 0;
+}
+
+}  // namespace
+
 int WritePurlinReport(const PurlinReportOptions& options, std::ostream& out, std::ostream& err) {
   if (!LoadDocumentCombinations(options.combinations, err)) return 1;
   MyPerDocData& doc = *GetQMpDoc();
   doc.purlinKind = PickPurlinKind(options.purlinKind);
+  if (options.print) return PrintPurlinReport(doc.purlinKind, out, err);
   chkrsl::host::SetUserFolder(options.outputFolder);
   // The report is handed to the viewer only once it is written whole; the
   // tool opens it itself when asked to.
@@ -86,16 +109,10 @@ int WritePurlinReport(const PurlinReportOptions& options, std::ostream& out, std
   const bool ok = WritePurlineRsl();
   chkrsl::host::SetViewerLauncher(nullptr);
   if (!ok) {
-    err << "no purlin report written (does the project hold a purlin design and its results?)\n";
+    err << kNoReport;
     return 1;
   }
-  if (options.print) {
-    std::ifstream in(written, std::ios::binary);
-    const std::string gbk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    out << chkrsl::GbkToUtf8(gbk) << '\n';
-  } else {
-    out << written << '\n';
-  }
+  out << written << '\n';
   if (options.open && !OpenInNotepad(written.c_str())) {
     err << "the viewer could not be started on " << written << '\n';
     return 1;

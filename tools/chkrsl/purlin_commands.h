@@ -24,7 +24,7 @@ struct PurlinReportOptions {
   int purlinKind = 0;              // 1 roof, 2 wall; 0 picks the kind whose design file exists
   std::string combinations;        // JSON file; empty: "<project>.LoadComb.json" when it exists
   std::string outputFolder = ".";  // where the report is written (the user area)
-  bool print = false;              // print the report as UTF-8
+  bool print = false;              // print the report as UTF-8 and write no file
   bool open = false;               // open it in the viewer
 };
 
