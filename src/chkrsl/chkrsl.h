@@ -40,6 +40,7 @@
 #include "chkrsl/store/record_table.h"
 #include "chkrsl/store/result_files.h"
 #include "chkrsl/store/result_writer.h"
+#include "chkrsl/store/stored_sections.h"
 #include "chkrsl/store/wall_readers.h"
 
 #include "chkrsl/presentation/concrete_info.h"

@@ -140,7 +140,7 @@ void Flatten(const nlohmann::ordered_json& object, const std::string& prefix,
 
 TEST_F(ToolCli, ExportReadsBackAsTheRecords) {
   ASSERT_TRUE(chkrsl_cli::OpenProjectPath(kExample));
-  chkrsl_cli::AdoptStoredSections();
+  chkrsl::host::AdoptStoredSectionTypes();
   std::istringstream lines(Run({"-p", kExample, "export"}, 0));
   std::string line;
   int records = 0;

@@ -17,26 +17,6 @@ bool OpenProjectPath(const std::string& projectPath) {
   return true;
 }
 
-namespace {
-
-void AdoptFrom(const std::string& ext) {
-  std::FILE* f = chkrsl::OpenProjectFile(ext.c_str());
-  if (!f) return;
-  MyPerDocData* doc = GetQMpDoc();
-  chkrsl::WalkEntryHeaders(f, [doc](const chkrsl::EntryHeader& h) {
-    // Element numbers far beyond any real table are left out rather than
-    // growing the document without bound.
-    if (h.eleNo >= 0 && h.eleNo < (1 << 24)) doc->SetElementSecType(h.eleNo, h.secType);
-  });
-  std::fclose(f);
-}
-
-}  // namespace
-
-void AdoptStoredSections() {
-  for (const std::string& ext : ResultFileExts()) AdoptFrom(ext);
-}
-
 std::string ProjectFile(const std::string& ext) {
   return chkrsl::host::ProjectFilePath(ext.c_str());
 }

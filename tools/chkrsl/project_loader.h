@@ -19,11 +19,6 @@ constexpr int kExitUsage = 64;
 // "<folder>/<name>.<ext>"). False when the path names no project.
 bool OpenProjectPath(const std::string& projectPath);
 
-// The readers compare each stored section type with the document's current
-// one. The tool has no design document, so it takes the stored section type
-// of every entry of every result file as the element's current one.
-void AdoptStoredSections();
-
 // The path of a file of the open project.
 std::string ProjectFile(const std::string& ext);
 

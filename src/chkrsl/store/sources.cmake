@@ -9,3 +9,4 @@ list(APPEND CHKRSL_SOURCES
 list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_index.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wanted_entries.cpp)
+list(APPEND CHKRSL_SOURCES ${CMAKE_CURRENT_LIST_DIR}/stored_sections.cpp)
