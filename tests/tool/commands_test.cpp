@@ -20,6 +20,19 @@ using chkrsl_test::Bytes;
 
 const std::string kExample = std::string(CHKRSL_EXAMPLE_DIR) + "/example";
 
+// The project named by the environment; null removes it.
+void SetProjectVariable(const char* project) {
+#ifdef _WIN32
+  _putenv_s("CHKRSL_PROJECT", project ? project : "");
+#else
+  if (project) {
+    setenv("CHKRSL_PROJECT", project, 1);
+  } else {
+    unsetenv("CHKRSL_PROJECT");
+  }
+#endif
+}
+
 class ToolCli : public chkrsl_test::ProjectTest {
  protected:
   // Runs the tool; expects `status` and gives standard output and error.
@@ -46,6 +59,7 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
     std::vector<std::string> args;
     int status;
     const char* out;  // fragment of standard output, or of standard error when status != 0
+    const char* projectVariable = nullptr;
   } cases[] = {
       {{"-p", p, "list"}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
       {{"-p", p, "list", "--json"}, 0, R"({"element":3,"kind":6,"readable":true,"class":)"},
@@ -65,18 +79,25 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "export", "--elements", "2-3,9", "--class", "DataForSteel"}, 0, "{\"element\":3"},
       {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
       {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
-      {{"-p", p, "show", "--help"}, 0, "Example: chkrsl -p examples/project/example show 3"},
+      {{"show", "--help"}, 0, "Usage: chkrsl show [OPTIONS] element"},
+      {{"--version"}, 0, "chkrsl "},
+      {{"list", "-p", p}, 0, "    108     8  DataForHighBuild "},
+      {{"-p", p + ".CHKTT", "summary"}, 0, "DataForConcreteBase"},
+      {{"summary"}, 0, "DataForConcreteBase", p.c_str()},
+      {{"summary"}, 64, "no project given: name it with -p <folder>/<name>"},
       {{"-p", "/no/such/project", "list"}, 2, "chkrsl: cannot open /no/such/project.CHKTT: "},
       {{"diff", p, "/no/such/project"}, 2, "/no/such/project.CHKTT"},
       {{"-p", p, "export", "--elements", "5-x"}, 64, "--elements takes numbers and ranges"},
       {{"-p", p, "list", "--bogus"}, 64, "--bogus"},
   };
   for (const Case& c : cases) {
+    SetProjectVariable(c.projectVariable);
     std::string err;
     const std::string out = Run(c.args, c.status, &err);
     const std::string& text = c.status == 0 ? out : err;
     EXPECT_NE(text.find(c.out), std::string::npos) << c.args.back() << "\n" << text;
   }
+  SetProjectVariable(nullptr);
 }
 
 TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {

@@ -28,8 +28,12 @@ CLI::App* Command(CLI::App& app, const char* name, const char* about, const std:
   return c;
 }
 
+constexpr const char kNoProject[] =
+    "chkrsl: no project given: name it with -p <folder>/<name> (or its <name>.CHKTT file), or set "
+    "CHKRSL_PROJECT\n";
+
 struct Args {
-  std::string project = "examples/project/example";
+  std::string project;
   bool json = false;
   int number = 0;
   InfoKind infoKind = InfoKind::kMember;
@@ -59,6 +63,10 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
   const Output o{out, err, a.json};
   if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, out);
   if (n == "diff") return DiffProjects(a.diff, o);
+  if (a.project.empty()) {
+    err << kNoProject;
+    return kExitUsage;
+  }
   if (!OpenProjectPath(a.project)) {
     err << "chkrsl: '" << a.project << "' names no project (expected <folder>/<name>)\n";
     return kExitUnusable;
@@ -95,16 +103,21 @@ void AddJson(CLI::App* c, Args& a) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Inspect, verify, export and compare the member check results of a project."};
+  CLI::App app{"Inspect, verify, export and compare the member check results of a project.",
+               "chkrsl"};
   app.footer(kExitCodes);
+  app.set_version_flag("--version", "chkrsl " CHKRSL_VERSION);
+  // Options of the whole tool (-p) may also come after the command.
+  app.fallthrough();
   // An absolute path such as /data/run1/hall is an argument on every
   // system, never a Windows-style option.
   app.allow_windows_style_options(false);
   app.require_subcommand(1);
   Args a;
   app.add_option("-p,--project", a.project,
-                 "Project as <folder>/<name>; its files are <folder>/<name>.<ext>")
-      ->capture_default_str();
+                 "Project as <folder>/<name> (its files are <folder>/<name>.<ext>) or its "
+                 "<name>.CHKTT file")
+      ->envname("CHKRSL_PROJECT");
 
   CLI::App* list = Command(app, "list", "List the check result of every element", "list --json");
   AddJson(list, a);

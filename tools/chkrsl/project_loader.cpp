@@ -1,5 +1,6 @@
 #include "project_loader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,8 +9,11 @@
 
 namespace chkrsl_cli {
 
-bool OpenProjectPath(const std::string& projectPath) {
-  const size_t slash = projectPath.find_last_of('/');
+bool OpenProjectPath(std::string projectPath) {
+  constexpr char kTable[] = ".CHKTT";
+  const size_t table = projectPath.size() - std::min(projectPath.size(), sizeof kTable - 1);
+  if (projectPath.compare(table, std::string::npos, kTable) == 0) projectPath.resize(table);
+  const size_t slash = projectPath.find_last_of("/\\");
   const std::string folder = slash == std::string::npos ? "." : projectPath.substr(0, slash);
   const std::string name = slash == std::string::npos ? projectPath : projectPath.substr(slash + 1);
   if (name.empty()) return false;

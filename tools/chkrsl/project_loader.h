@@ -16,8 +16,9 @@ constexpr int kExitUnusable = 2;  // the input cannot be used at all
 constexpr int kExitUsage = 64;
 
 // Opens the project given as "<folder>/<name>" (its files are
-// "<folder>/<name>.<ext>"). False when the path names no project.
-bool OpenProjectPath(const std::string& projectPath);
+// "<folder>/<name>.<ext>") or as the path of its "CHKTT" file. False when
+// the path names no project.
+bool OpenProjectPath(std::string projectPath);
 
 // The path of a file of the open project.
 std::string ProjectFile(const std::string& ext);
