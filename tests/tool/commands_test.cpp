@@ -55,10 +55,12 @@ class ToolCli : public chkrsl_test::ProjectTest {
 
 TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
   const std::string p = kExample;
+  const std::string table = p + ".CHKTT";
   struct Case {
     std::vector<std::string> args;
     int status;
-    const char* out;  // fragment of standard output, or of standard error when status != 0
+    std::string out;  // fragments of standard output and error ("": not checked)
+    std::string err = "";
     const char* projectVariable = nullptr;
   } cases[] = {
       {{"-p", p, "list"}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
@@ -67,35 +69,48 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "show", "110"}, 0, "  member.section[4].plate[9].dPlate[10] = "},
       {{"-p", p, "show", "11"}, 0, "  pRecBeam.listD[2].int1 = 179\n"},
       {{"-p", p, "show", "2", "--json"}, 0, R"("pSec":{"dHead[0]":)"},
-      {{"-p", p, "show", "999"}, 1, "chkrsl: element 999 has no readable result"},
+      // The tool's message first, then the library's alert, each naming the element.
+      {{"-p", p, "show", "999"}, 1, "",
+       "chkrsl: element 999 is not in the element table " + table +
+           "\nchkrsl: element 999: the library alerts: 单元未验算!\n"},
       {{"-p", p, "wall", "23", "--json"}, 0, R"({"wall":23,"class":"DataForConcreteBase")"},
+      {{"-p", p, "wall", "22"}, 1, "", "chkrsl: wall 22 is not in the wall list " + p + ".CHKWT\n"},
       {{"-p", p, "edge", "3"}, 0, "edge 3  DataForWallEdge\n  edgeNo = 3\n"},
       {{"-p", p, "walls", "--json"}, 0, R"({"edge":4,"bFlag[0]":194})"},
       {{"-p", p, "info", "member", "16", "13"}, 0, "member 16\n  memberClass = 1\n  beamAtSec"},
-      {{"-p", p, "info", "wall", "21", "--json"}, 0, R"({"wall":21,"dRsl2Scaled":31.5,)"},
-      {{"-p", p, "info", "edge", "9"}, 1, "not every edge has a readable result"},
+      {{"-p", p, "info", "member", "4", "11", "999"}, 1, "member 11\n  memberClass = 1\n",
+       "chkrsl: element 4 is not a concrete frame member (its record is DataForSteel)\n"
+       "chkrsl: element 999 is not in the element table"},
+      {{"-p", p, "info", "wall", "21", "--json"}, 0, R"({"info":[{"wall":21,"dRsl2Scaled":31.5,)"},
+      {{"-p", p, "info", "edge", "9", "2"}, 1, "edge 2\n",
+       "chkrsl: edge 9 is not among the edges 1..4 of the wall list"},
       {{"-p", p, "verify"}, 0, "verify: 13 files, 33 entries, 0 problems\n"},
+      {{"-p", p, "summary"}, 0, "not checked   status 1\n   0  DataForConcreteBase   "},
       {{"-p", p, "summary", "--json"}, 0, R"({"file":"CHKST","entries":3,"readable":3})"},
       {{"-p", p, "export", "--elements", "2-3,9", "--class", "DataForSteel"}, 0, "{\"element\":3"},
       {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
       {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
+      {{"rule", "flange", "2", "0.5", "--json"}, 0,
+       R"({"plate":"flange","code":2,"ratio":0.5,"effective":false,"text":"钢规5.4.1-2   满足","passes":true})"},
+      {{"rule", "web", "99", "0.5"}, 64, "", "chkrsl: rule code 99 has no web clause\n"},
+      {{"rule", "web", "2", "nan"}, 64, "", "chkrsl: the ratio must be a finite number\n"},
       {{"show", "--help"}, 0, "Usage: chkrsl show [OPTIONS] element"},
       {{"--version"}, 0, "chkrsl "},
       {{"list", "-p", p}, 0, "    108     8  DataForHighBuild "},
-      {{"-p", p + ".CHKTT", "summary"}, 0, "DataForConcreteBase"},
-      {{"summary"}, 0, "DataForConcreteBase", p.c_str()},
-      {{"summary"}, 64, "no project given: name it with -p <folder>/<name>"},
-      {{"-p", "/no/such/project", "list"}, 2, "chkrsl: cannot open /no/such/project.CHKTT: "},
-      {{"diff", p, "/no/such/project"}, 2, "/no/such/project.CHKTT"},
-      {{"-p", p, "export", "--elements", "5-x"}, 64, "--elements takes numbers and ranges"},
-      {{"-p", p, "list", "--bogus"}, 64, "--bogus"},
+      {{"-p", table, "summary"}, 0, "DataForConcreteBase"},
+      {{"summary"}, 0, "DataForConcreteBase", "", p.c_str()},
+      {{"summary"}, 64, "", "no project given: name it with -p <folder>/<name>"},
+      {{"-p", "/no/such/project", "list"}, 2, "", "chkrsl: cannot open /no/such/project.CHKTT: "},
+      {{"diff", p, "/no/such/project"}, 2, "", "/no/such/project.CHKTT"},
+      {{"-p", p, "export", "--elements", "5-x"}, 64, "", "--elements takes numbers and ranges"},
+      {{"-p", p, "list", "--bogus"}, 64, "", "--bogus"},
   };
   for (const Case& c : cases) {
     SetProjectVariable(c.projectVariable);
     std::string err;
     const std::string out = Run(c.args, c.status, &err);
-    const std::string& text = c.status == 0 ? out : err;
-    EXPECT_NE(text.find(c.out), std::string::npos) << c.args.back() << "\n" << text;
+    EXPECT_NE(out.find(c.out), std::string::npos) << c.args.back() << "\n" << out;
+    EXPECT_NE(err.find(c.err), std::string::npos) << c.args.back() << "\n" << err;
   }
   SetProjectVariable(nullptr);
 }

@@ -60,8 +60,9 @@ const char* RequiredFile(const CLI::App& c) {
 int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
   CLI::App* c = app.get_subcommands().front();
   const std::string& n = c->get_name();
-  const Output o{out, err, a.json};
-  if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, out);
+  Alerts alerts(err);
+  const Output o{out, err, a.json, alerts};
+  if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, o);
   if (n == "diff") return DiffProjects(a.diff, o);
   if (a.project.empty()) {
     err << kNoProject;
@@ -74,7 +75,11 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
   if (const char* ext = RequiredFile(*c)) {
     if (!CheckReadable(ProjectFile(ext), err)) return kExitUnusable;
   }
-  if (n == "purlin-report") return WritePurlinReport(a.report, out, err);
+  if (n == "purlin-report") {
+    const int status = WritePurlinReport(a.report, out, err);
+    alerts.Say(ProjectFile("PCR"));
+    return status;
+  }
   if (n == "verify") return VerifyProject(o);
   if (n == "summary") return SummarizeProject(o);
   if (n == "list") return ListResults(o);
@@ -184,6 +189,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   rule->add_option("ratio", a.ratio, "Checked ratio over its limit, or a marker value")->required();
   rule->add_flag("--effective", a.useEffective,
                  "A web that exceeds its limit takes the effective section");
+  AddJson(rule, a);
 
   CLI::App* purlin =
       Command(app, "purlin-report", "Write the purlin design report", "purlin-report --print");

@@ -1,20 +1,55 @@
 #include "purlin_commands.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "chkrsl/chkrsl.h"
+#include "json_writer.h"
+#include "project_loader.h"
 
 namespace chkrsl_cli {
 
-int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, std::ostream& out) {
+namespace {
+
+// The clause text of `ruleCode` alone: a NaN ratio gets no verdict.
+std::string ClauseText(PlateKind plate, int ruleCode) {
+  CString text;
+  if (plate == PlateKind::kWeb) {
+    GetWRuleStr(ruleCode, std::nan(""), text, false);
+  } else {
+    GetFRuleStr(ruleCode, std::nan(""), text);
+  }
+  return text.str();
+}
+
+}  // namespace
+
+int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, const Output& o) {
+  const char* plateName = plate == PlateKind::kWeb ? "web" : "flange";
+  if (ClauseText(plate, ruleCode).empty()) {
+    o.err << "chkrsl: rule code " << ruleCode << " has no " << plateName << " clause\n";
+    return kExitUsage;
+  }
+  if (!std::isfinite(ratio)) {
+    o.err << "chkrsl: the ratio must be a finite number\n";
+    return kExitUsage;
+  }
   CString text;
   const bool pass = plate == PlateKind::kWeb ? GetWRuleStr(ruleCode, ratio, text, useEffective)
                                              : GetFRuleStr(ruleCode, ratio, text);
-  out << chkrsl::GbkToUtf8(text.str()) << '\n' << (pass ? "passes" : "does not pass") << '\n';
-  return 0;
+  const std::string clause = chkrsl::GbkToUtf8(text.str());
+  if (o.json) {
+    JsonWriter w(o.out);
+    w.BeginObject().Key("plate").String(plateName).Key("code").Int(ruleCode);
+    w.Key("ratio").Double(ratio).Key("effective").Bool(useEffective);
+    w.Key("text").String(clause).Key("passes").Bool(pass).EndObject().EndLine();
+  } else {
+    o.out << clause << '\n' << (pass ? "passes" : "does not pass") << '\n';
+  }
+  return kExitOk;
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "commands.h"
+
 class MyPerDocData;
 
 namespace chkrsl_cli {
@@ -11,8 +13,9 @@ namespace chkrsl_cli {
 enum class PlateKind { kWeb, kFlange };
 
 // Prints the clause text and verdict of `ruleCode` for `ratio` (as UTF-8)
-// and whether the plate passes. Returns 0.
-int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, std::ostream& out);
+// and whether the plate passes. Exit 0; 64 for a code without a clause for
+// the plate or a ratio that is not a finite number.
+int PrintRule(PlateKind plate, int ruleCode, double ratio, bool useEffective, const Output& o);
 
 // Fills the document's load combinations from a JSON file of the form
 // {"combinations": [[{"kind": 0, "case": 0, "factor": 1.2, "coef": 1}, ...], ...]}.

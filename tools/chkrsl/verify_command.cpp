@@ -70,27 +70,24 @@ std::string ExpectedFile(int kind, int secType) {
   return chkrsl::ResultFileName(plain ? kf.plain : kf.companion);
 }
 
-struct WallList {
-  bool read = false;
-  std::vector<int> walls;
-  int edges = 0;
-};
+}  // namespace
 
 // "CHKWT": W, W wall numbers, E.
-WallList ReadWallList(Reporter& r) {
+WallList ReadWallList() {
   WallList list;
   std::FILE* f = std::fopen(ProjectFile("CHKWT").c_str(), "rb");
   if (!f) return list;
+  list.present = true;
   int32_t w = 0, e = 0;
   if (!chkrsl::io::ReadI32(f, w) || !chkrsl::io::CountFits(f, w, chkrsl::io::kInt32Bytes)) {
-    r.Problem("CHKWT", 0, kNoElement,
-              "wall count " + std::to_string(w) + " cannot fit in the file");
+    list.problem = "wall count " + std::to_string(w) + " cannot fit in the file";
   } else {
     list.walls.resize(static_cast<size_t>(w));
     bool whole = true;
     for (int32_t& n : list.walls) whole = whole && chkrsl::io::ReadI32(f, n);
     if (!whole || !chkrsl::io::ReadI32(f, e) || e < 0) {
-      r.Problem("CHKWT", 4 + 4 * int64_t{w}, kNoElement, "edge count missing or negative");
+      list.problem = "edge count missing or negative";
+      list.problemOffset = 4 + 4 * int64_t{w};
     } else {
       list.read = true;
       list.edges = e;
@@ -100,6 +97,8 @@ WallList ReadWallList(Reporter& r) {
   return list;
 }
 
+namespace {
+
 class Verifier {
  public:
   explicit Verifier(const Output& o) : r_(o) {}
@@ -108,7 +107,8 @@ class Verifier {
     table_ = &table;
     CheckTableRepeats();
     for (const std::string& ext : ElementFileExts()) WalkOne(ext, false);
-    const WallList walls = ReadWallList(r_);
+    const WallList walls = ReadWallList();
+    if (!walls.problem.empty()) r_.Problem("CHKWT", walls.problemOffset, kNoElement, walls.problem);
     wallsListed_.insert(walls.walls.begin(), walls.walls.end());
     WalkOne("CHKCW", true);
     CheckMissingElements();
