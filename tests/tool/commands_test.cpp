@@ -4,7 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,6 +91,12 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "summary"}, 0, "not checked   status 1\n   0  DataForConcreteBase   "},
       {{"-p", p, "summary", "--json"}, 0, R"({"file":"CHKST","entries":3,"readable":3})"},
       {{"-p", p, "export", "--elements", "2-3,9", "--class", "DataForSteel"}, 0, "{\"element\":3"},
+      {{"-p", p, "export", "--elements", "999"}, 1, "", "chkrsl: no record matches the selection\n"},
+      {{"-p", p, "export", "--class", "NoSuch"}, 64, "",
+       "NoSuch is not a record class; one of: DataForAluminiumAlloy, DataForConcreteBase, "},
+      {{"-p", p, "export", "--kind", "99"}, 64, "", "one of: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18\n"},
+      {{"-p", p, "export", "--output-dir", table + "/out"}, 2, "",
+       "chkrsl: cannot make the folder " + table + "/out: "},
       {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
       {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
       {{"rule", "flange", "2", "0.5", "--json"}, 0,
@@ -115,7 +124,7 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
   SetProjectVariable(nullptr);
 }
 
-TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
+TEST_F(ToolCli, VerifyAndExportNameFileOffsetElementAndProblemOfDamagedCopies) {
   const auto swapFirstTwoSteelEntries = [](Bytes& b) {
     // Elements 1 (743 bytes from offset 4) and 4 (945 bytes, with its energy record).
     Bytes swapped(b.begin(), b.begin() + 4);
@@ -128,11 +137,14 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
     const char* ext;
     std::function<void(Bytes&)> damage;  // null: the file is removed
     std::vector<const char*> lines;
+    const char* exportProblem = nullptr;  // what export says it left out
   } cases[] = {
       {"CHKST", [](Bytes& b) { b.resize(b.size() - 100); },
        {"proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file",
         "proj.CHKTT: offset 36: element 5: no entry in any result file (structure kind 6)\n",
-        "verify: 13 files, 32 entries, 2 problems\n"}},
+        "verify: 13 files, 32 entries, 2 problems\n"},
+       "proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file has "
+       "643 left; left out of the export\n"},
       {"CHKHB", [](Bytes& b) { b[8] ^= 0x40; },
        {"proj.CHKHB: offset 4: element 107: unknown type code 72\n"}},
       {"CHKST", swapFirstTwoSteelEntries,
@@ -141,9 +153,12 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
       {"CHKCT", nullptr,
        {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, wh"}},
       {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
-       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"}},
+       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"},
+       "proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its length "
+       "word; left out of the export\n"},
       {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
-      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"}},
+      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"},
+       "proj.CHKGS: offset 0: entry count 65537 cannot fit"},
       {"CHKTT", [](Bytes& b) { b.resize(6); }, {}},
   };
   for (const Case& c : cases) {
@@ -159,48 +174,123 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
     const std::string out = Run({"-p", Copy(), "verify"}, usable ? 1 : 2);
     for (const char* line : c.lines) EXPECT_NE(out.find(line), std::string::npos) << out;
     Run({"-p", Copy(), "verify", "--json"}, usable ? 1 : 2);
+    std::string err;
+    Run({"-p", Copy(), "export", "--walls"}, !usable ? 2 : c.exportProblem ? 1 : 0, &err);
+    EXPECT_NE(err.find(c.exportProblem ? c.exportProblem : ""), std::string::npos) << err;
   }
 }
 
+using Values = std::vector<std::pair<std::string, double>>;
+
 // Every field of the JSON object under its full name, as the text view names it.
-void Flatten(const nlohmann::ordered_json& object, const std::string& prefix,
-             std::vector<std::pair<std::string, nlohmann::ordered_json>>& out) {
+void Flatten(const nlohmann::ordered_json& object, const std::string& prefix, Values& out) {
   for (const auto& [key, value] : object.items()) {
     if (value.is_object()) {
       Flatten(value, prefix + key + ".", out);
     } else {
-      out.emplace_back(prefix + key, value);
+      out.emplace_back(prefix + key, value.is_string() ? std::stod(value.get<std::string>())
+                                                       : value.get<double>());
     }
   }
 }
 
-TEST_F(ToolCli, ExportReadsBackAsTheRecords) {
+// RFC 4180: cells separated by commas, rows by LF or CR LF, quoted cells
+// with doubled quotes inside.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1);
+  std::string cell;
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      cell += text[++i];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted || (c != ',' && c != '\n' && c != '\r')) {
+      cell += c;
+    } else if (c != '\r') {
+      rows.back().push_back(cell);
+      cell.clear();
+      if (c == '\n') rows.emplace_back();
+    }
+  }
+  rows.pop_back();  // after the last line end
+  return rows;
+}
+
+// The exported fields of a record equal, in order, what the library reads.
+void ExpectRecord(const std::string& label, int number, const Values& got) {
+  chkrsl_cli::FieldList expected;
+  CHKRsl* rec = nullptr;
+  DataForWallEdge* edge = nullptr;
+  int kind = 0;
+  const int read = label == "edge"   ? GetOneEdgeRsl(edge, number)
+                   : label == "wall" ? GetOneWallRsl(rec, number)
+                                     : GetOneEleRsl(rec, kind, number);
+  ASSERT_EQ(read, 1) << label << " " << number;
+  if (edge) chkrsl::VisitFields(*edge, expected);
+  if (rec) chkrsl::VisitFields(*rec, expected);
+  delete rec;
+  delete edge;
+  ASSERT_EQ(got.size(), expected.values.size()) << label << " " << number;
+  for (size_t i = 0; i < got.size(); ++i) {
+    EXPECT_EQ(got[i].first, expected.values[i].name) << label << " " << number;
+    const double want = expected.values[i].AsDouble();
+    EXPECT_TRUE(got[i].second == want || (std::isnan(want) && std::isnan(got[i].second)))
+        << label << " " << number << " " << got[i].first;
+  }
+}
+
+TEST_F(ToolCli, ExportsReadBackAsTheRecords) {
   ASSERT_TRUE(chkrsl_cli::OpenProjectPath(kExample));
   chkrsl::host::AdoptStoredSectionTypes();
-  std::istringstream lines(Run({"-p", kExample, "export"}, 0));
-  std::string line;
+  constexpr int kRecords = 26 + 3 + 4;  // elements, walls, edges
+  std::istringstream lines(Run({"-p", kExample, "export", "--walls"}, 0));
   int records = 0;
-  while (std::getline(lines, line)) {
+  for (std::string line; std::getline(lines, line); ++records) {
     const nlohmann::ordered_json j = nlohmann::ordered_json::parse(line);
-    CHKRsl* rec = nullptr;
-    int kind = 0;
-    ASSERT_EQ(GetOneEleRsl(rec, kind, j.at("element").get<int>()), 1) << line;
-    EXPECT_EQ(j.at("kind").get<int>(), kind);
-    chkrsl_cli::FieldList expected;
-    chkrsl::VisitFields(*rec, expected);
-    delete rec;
-    std::vector<std::pair<std::string, nlohmann::ordered_json>> got;
+    Values got;
     Flatten(j.at("fields"), "", got);
-    ASSERT_EQ(got.size(), expected.values.size()) << line;
-    for (size_t i = 0; i < got.size(); ++i) {
-      EXPECT_EQ(got[i].first, expected.values[i].name);
-      EXPECT_EQ(got[i].second.get<double>(), expected.values[i].AsDouble()) << got[i].first;
-    }
-    ++records;
+    ExpectRecord(j.begin().key(), j.begin().value().get<int>(), got);
   }
-  EXPECT_EQ(records, 26);
-  const std::string csv = Run({"-p", kExample, "export", "--format", "csv", "--excel"}, 0);
-  EXPECT_EQ(csv.rfind("\xEF\xBB\xBFrecord,number,kind,class,file,eleNo,typeCode,secType,", 0), 0u);
+  EXPECT_EQ(records, kRecords);
+
+  // Standard output: one row per field.
+  const auto rows = ReadCsv(Run({"-p", kExample, "export", "--format", "csv", "--walls"}, 0));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"record", "number", "kind", "class", "file",
+                                               "field", "value"}));
+  std::vector<std::pair<std::string, int>> order;
+  std::map<std::pair<std::string, int>, Values> fields;
+  for (size_t r = 1; r < rows.size(); ++r) {
+    ASSERT_EQ(rows[r].size(), 7u) << r;
+    const std::pair<std::string, int> key(rows[r][0], std::stoi(rows[r][1]));
+    if (!fields.count(key)) order.push_back(key);
+    fields[key].emplace_back(rows[r][5], std::stod(rows[r][6]));
+  }
+  for (const auto& key : order) ExpectRecord(key.first, key.second, fields[key]);
+  EXPECT_EQ(order.size(), static_cast<size_t>(kRecords));
+
+  // A new folder of files, one per class: a row per record under the
+  // union of the class's fields, empty where a record has none.
+  const std::string dir = folder + "/out/csv";
+  Run({"-p", kExample, "export", "--format", "csv", "--walls", "--excel", "--output-dir", dir}, 0);
+  records = 0;
+  for (const auto& file : std::filesystem::directory_iterator(dir)) {
+    const Bytes bytes = chkrsl_test::ReadFileBytes(file.path().string());
+    const std::string text(bytes.begin(), bytes.end());
+    ASSERT_EQ(text.rfind("\xEF\xBB\xBFrecord,number,kind,class,file,", 0), 0u) << file.path();
+    const auto table = ReadCsv(text.substr(3));
+    for (size_t r = 1; r < table.size(); ++r, ++records) {
+      ASSERT_EQ(table[r].size(), table[0].size()) << file.path() << " " << r;
+      EXPECT_EQ(table[r][3] + ".csv", file.path().filename().string());
+      Values got;
+      for (size_t c = 5; c < table[r].size(); ++c)
+        if (!table[r][c].empty()) got.emplace_back(table[0][c], std::stod(table[r][c]));
+      ExpectRecord(table[r][0], std::stoi(table[r][1]), got);
+    }
+  }
+  EXPECT_EQ(records, kRecords);
 }
 
 TEST_F(ToolCli, DiffNamesTheElementAndFieldThatChanged) {

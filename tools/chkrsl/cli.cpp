@@ -1,7 +1,10 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "chkrsl/chkrsl.h"
 
@@ -31,6 +34,24 @@ CLI::App* Command(CLI::App& app, const char* name, const char* about, const std:
 constexpr const char kNoProject[] =
     "chkrsl: no project given: name it with -p <folder>/<name> (or its <name>.CHKTT file), or set "
     "CHKRSL_PROJECT\n";
+
+// Accepts only one of `valid`; the message lists them.
+CLI::Validator OneOf(const std::vector<std::string>& valid, const std::string& what) {
+  return CLI::Validator(
+      [valid, what](std::string& value) {
+        if (std::find(valid.begin(), valid.end(), value) != valid.end()) return std::string();
+        std::string list;
+        for (const std::string& v : valid) list += (list.empty() ? "" : ", ") + v;
+        return value + " is not " + what + "; one of: " + list;
+      },
+      "", "");
+}
+
+std::vector<std::string> KindNames() {
+  std::vector<std::string> names;
+  for (int kind : StructureKinds()) names.push_back(std::to_string(kind));
+  return names;
+}
 
 struct Args {
   std::string project;
@@ -165,8 +186,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                   "Write one file per record class into this folder");
   exp->add_flag("--excel", a.exporting.excel, "Start CSV files with a UTF-8 byte-order mark");
   exp->add_option("--elements", a.elements, "Element numbers and ranges, e.g. 1,5-9");
-  exp->add_option("--kind", a.exporting.kind, "Structure kind");
-  exp->add_option("--class", a.exporting.className, "Record class, e.g. DataForSteel");
+  exp->add_option("--kind", a.exporting.kind, "Structure kind")
+      ->check(OneOf(KindNames(), "a structure kind with result files"));
+  exp->add_option("--class", a.exporting.className, "Record class, e.g. DataForSteel")
+      ->check(OneOf(RecordClasses(), "a record class"));
   exp->add_flag("--walls", a.exporting.walls, "Also export the walls and wall edges");
 
   CLI::App* diff = app.add_subcommand("diff", "Compare the results of two projects");

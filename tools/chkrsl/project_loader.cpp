@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <set>
 
 #include "chkrsl/chkrsl.h"
 
@@ -45,6 +47,39 @@ const std::vector<std::string>& ResultFileExts() {
     return v;
   }();
   return exts;
+}
+
+namespace {
+
+// Type codes and structure kinds stay below this in every file the suite
+// writes; the tables beyond it repeat their "any other" rows.
+constexpr int kCodesProbed = 1000;
+
+}  // namespace
+
+const std::vector<std::string>& RecordClasses() {
+  static const std::vector<std::string> classes = [] {
+    std::set<std::string> names{"DataForWallEdge"};
+    for (int code = 1; code < kCodesProbed; ++code) {
+      const chkrsl::RecordKind& kind = chkrsl::RecordKindOf(code);
+      if (!kind.create) continue;
+      std::unique_ptr<CHKRsl> rec(kind.create());
+      names.insert(chkrsl::RecordClassName(*rec));
+    }
+    return std::vector<std::string>(names.begin(), names.end());
+  }();
+  return classes;
+}
+
+const std::vector<int>& StructureKinds() {
+  static const std::vector<int> kinds = [] {
+    std::vector<int> v;
+    chkrsl::KindFiles files;
+    for (int kind = 1; kind < kCodesProbed; ++kind)
+      if (chkrsl::FilesOfKind(kind, files)) v.push_back(kind);
+    return v;
+  }();
+  return kinds;
 }
 
 bool LoadElementTable(ElementTable& table, std::ostream& err) {

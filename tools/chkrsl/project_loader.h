@@ -30,6 +30,11 @@ bool CheckReadable(const std::string& path, std::ostream& err);
 // The element result files, then the wall result file "CHKCW".
 const std::vector<std::string>& ResultFileExts();
 
+// The record classes the record table creates, and the wall edge class.
+const std::vector<std::string>& RecordClasses();
+// The structure kinds that have result files.
+const std::vector<int>& StructureKinds();
+
 // "CHKTT" of the open project.
 struct ElementTable {
   std::vector<int> elements;

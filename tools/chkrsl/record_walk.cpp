@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "chkrsl/chkrsl.h"
 #include "project_loader.h"
 
 namespace chkrsl_cli {
@@ -14,13 +15,13 @@ std::vector<std::string> ElementFileExts() {
 
 bool WalkFile(const std::string& path, const std::function<void(const chkrsl::WalkedEntry&)>& visit,
               chkrsl::WalkSummary& summary) {
-  constexpr size_t kBufferBytes = size_t{256} * 1024;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
-  // A buffer of our own: given none, stdio keeps its small default size.
-  std::vector<char> buffer(kBufferBytes);
-  std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
-  summary = chkrsl::WalkResultEntries(f, visit);
+  {
+    // Decoding reads many small fields: served from a block, not per call.
+    chkrsl::io::ReadAhead ahead(f, chkrsl::io::kLoadBlockBytes);
+    summary = chkrsl::WalkResultEntries(f, visit);
+  }
   std::fclose(f);
   return true;
 }
@@ -33,25 +34,29 @@ void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit)
   }
 }
 
-}  // namespace chkrsl_cli
-
-#include "chkrsl/chkrsl.h"
-
-namespace chkrsl_cli {
-
-bool ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
+EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
+  constexpr int64_t kEntryBytes = 4 + DataForWallEdge::kPayloadBytes;
+  EdgeWalk walk;
   std::FILE* f = std::fopen(ProjectFile("Edge").c_str(), "rb");
-  if (!f) return false;
+  if (!f) return walk;
+  walk.present = true;
   int32_t n = 0;
-  bool whole =
-      chkrsl::io::ReadI32(f, n) && chkrsl::io::CountFits(f, n, 4 + DataForWallEdge::kPayloadBytes);
-  for (int32_t i = 0; whole && i < n; ++i) {
+  if (!chkrsl::io::ReadI32(f, n) || !chkrsl::io::CountFits(f, n, kEntryBytes)) {
+    walk.stop = "edge count " + std::to_string(n) + " cannot fit in the file";
+    n = 0;
+  }
+  walk.declared = n;
+  for (int32_t i = 0; i < n; ++i) {
     DataForWallEdge edge;
-    whole = chkrsl::io::ReadI32(f, edge.edgeNo) && edge.ReadRsl(f);
-    if (whole) visit(edge);
+    if (!chkrsl::io::ReadI32(f, edge.edgeNo) || !edge.ReadRsl(f)) {
+      walk.stop = "edge entry " + std::to_string(i) + " cut short";
+      walk.stopOffset = 4 + kEntryBytes * i;
+      break;
+    }
+    visit(edge);
   }
   std::fclose(f);
-  return whole;
+  return walk;
 }
 
 }  // namespace chkrsl_cli

@@ -1,0 +1,154 @@
+#include "record_fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "json_writer.h"
+
+namespace chkrsl_cli {
+
+double BitsToDouble(FieldBits bits) {
+  double d;
+  std::memcpy(&d, &bits, sizeof d);
+  return d;
+}
+
+int64_t BitsToInt(FieldBits bits) { return static_cast<int64_t>(bits); }
+
+void FieldTaker::Clear(const char* name) {
+  className = name;
+  tokens.clear();
+  values.clear();
+}
+
+void FieldTaker::Int(const chkrsl::FieldName& n, int32_t v) {
+  Add(n, TokenKind::kInt);
+  values.push_back(static_cast<FieldBits>(int64_t{v}));
+}
+
+void FieldTaker::Double(const chkrsl::FieldName& n, double v) {
+  Add(n, TokenKind::kDouble);
+  FieldBits bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  values.push_back(bits);
+}
+
+void FieldTaker::Flag(const chkrsl::FieldName& n, uint8_t v) {
+  Add(n, TokenKind::kFlag);
+  values.push_back(v);
+}
+
+namespace {
+
+uint64_t HashOf(const FieldTaker& taken) {
+  // The tokens' words and the class name's address, mixed word by word.
+  uint64_t h = 1469598103934665603ull ^ reinterpret_cast<uintptr_t>(taken.className);
+  const size_t words = taken.tokens.size() * sizeof(FieldToken) / sizeof(uint64_t);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(taken.tokens.data());
+  for (size_t k = 0; k < words; ++k) {
+    uint64_t w;
+    std::memcpy(&w, bytes + k * sizeof w, sizeof w);
+    h = (h ^ w) * 1099511628211ull;
+    h ^= h >> 29;
+  }
+  return h;
+}
+
+bool SameShape(const Shape& s, const FieldTaker& taken) {
+  return s.className == taken.className && s.tokens.size() == taken.tokens.size() &&
+         std::memcmp(s.tokens.data(), taken.tokens.data(),
+                     taken.tokens.size() * sizeof(FieldToken)) == 0;
+}
+
+}  // namespace
+
+std::unique_ptr<Shape> ShapeCache::Make(const FieldTaker& taken) const {
+  auto s = std::make_unique<Shape>();
+  s->className = taken.className;
+  s->tokens = taken.tokens;
+  chkrsl::FieldPath path;
+  std::string json;  // what comes before the next value
+  bool first = true;
+  for (const FieldToken& t : taken.tokens) {
+    const chkrsl::FieldName n(t.base, t.i, t.j, t.part);
+    switch (t.kind) {
+      case TokenKind::kEnter:
+        json += first ? "" : ",";
+        json += JsonQuoted(chkrsl::FieldText(n)) + ":{";
+        first = true;
+        path.Enter(n);
+        continue;
+      case TokenKind::kLeave:
+        json += "}";
+        first = false;
+        path.Leave();
+        continue;
+      default: break;
+    }
+    json += first ? "" : ",";
+    json += JsonQuoted(chkrsl::FieldText(n)) + ":";
+    first = false;
+    s->names.push_back(path.Of(n));
+    s->isDouble.push_back(t.kind == TokenKind::kDouble);
+    s->jsonBefore.push_back(json);
+    json.clear();
+  }
+  s->jsonEnd = json + "}";
+  return s;
+}
+
+Shape& ShapeCache::Of(const FieldTaker& taken) {
+  // Records of one file mostly take turns among a few shapes: the most
+  // recent ones are tried first.
+  constexpr int kRecentTried = 8;
+  int tried = 0;
+  for (auto s = shapes_.begin(); s != shapes_.end() && tried < kRecentTried; ++s, ++tried) {
+    if (!SameShape(**s, taken)) continue;
+    if (s != shapes_.begin()) shapes_.splice(shapes_.begin(), shapes_, s);
+    return *shapes_.front();
+  }
+  const uint64_t h = HashOf(taken);
+  auto range = byHash_.equal_range(h);
+  for (auto it = range.first; it != range.second; ++it) {
+    if (!SameShape(*it->second, taken)) continue;
+    for (auto s = shapes_.begin(); s != shapes_.end(); ++s) {
+      if (s->get() == it->second) {
+        shapes_.splice(shapes_.begin(), shapes_, s);
+        break;
+      }
+    }
+    return *shapes_.front();
+  }
+  if (shapes_.size() >= capacity_) {
+    Shape* oldest = shapes_.back().get();
+    for (auto it = byHash_.begin(); it != byHash_.end(); ++it) {
+      if (it->second == oldest) {
+        byHash_.erase(it);
+        break;
+      }
+    }
+    shapes_.pop_back();
+  }
+  shapes_.push_front(Make(taken));
+  byHash_.emplace(h, shapes_.front().get());
+  return *shapes_.front();
+}
+
+void AppendDouble(std::string& out, double v) {
+  if (!std::isfinite(v)) {
+    out += FormatDouble(v);
+    return;
+  }
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, r.ptr);
+}
+
+void AppendInt(std::string& out, int64_t v) {
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, r.ptr);
+}
+
+}  // namespace chkrsl_cli
