@@ -48,9 +48,10 @@ class ToolCli : public chkrsl_test::ProjectTest {
 
   // The example project copied into the temporary project "proj".
   void CopyExample() {
-    for (const char* ext : {"CHKTT", "CHKWT", "CHKCW", "Edge", "CHKCM", "CHKGS", "CHKGS_N", "CHKST",
-                            "CHKST_N", "CHKAL", "CHKHB", "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT"}) {
-      WriteProjectFile(ext, chkrsl_test::ReadFileBytes(kExample + "." + ext));
+    for (const auto& file : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
+      const std::string name = file.path().filename().string();
+      if (name.rfind("example.", 0) == 0)
+        WriteProjectFile(name.substr(8), chkrsl_test::ReadFileBytes(file.path().string()));
     }
   }
   std::string Copy() const { return folder + "/proj"; }
@@ -97,7 +98,7 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "export", "--kind", "99"}, 64, "", "one of: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18\n"},
       {{"-p", p, "export", "--output-dir", table + "/out"}, 2, "",
        "chkrsl: cannot make the folder " + table + "/out: "},
-      {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
+      {{"diff", p, p}, 0, "diff: 0 records differ\n"},
       {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
       {{"rule", "flange", "2", "0.5", "--json"}, 0,
        R"({"plate":"flange","code":2,"ratio":0.5,"effective":false,"text":"钢规5.4.1-2   满足","passes":true})"},
@@ -293,22 +294,81 @@ TEST_F(ToolCli, ExportsReadBackAsTheRecords) {
   EXPECT_EQ(records, kRecords);
 }
 
-TEST_F(ToolCli, DiffNamesTheElementAndFieldThatChanged) {
-  CopyExample();
-  Bytes steel = ReadProjectFile("CHKST");
-  chkrsl_test::Bytes changed;
-  chkrsl_test::PutF64(changed, 2.5);
-  std::copy(changed.begin(), changed.end(), steel.begin() + 4 + 40);  // element 1, dBase[0]
-  WriteProjectFile("CHKST", steel);
-  const std::string out = Run({"diff", kExample, Copy()}, 1);
-  EXPECT_NE(out.find("kind 6:\n  element 1: value dBase[0]: 1 -> 2.5\ndiff: 1 element differs\n"),
-            std::string::npos) << out;
-  Run({"diff", kExample, Copy(), "--tolerance", "0.7"}, 0);
+TEST_F(ToolCli, DiffNamesWhatChangedWhereAndHowMuch) {
+  const auto set = [](size_t at, double v) {
+    return [at, v](Bytes& b) {
+      Bytes value;
+      chkrsl_test::PutF64(value, v);
+      std::copy(value.begin(), value.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+    };
+  };
+  const auto steelBase = set(4 + 40, 2.5);  // element 1, dBase[0]: 1
+  struct Case {
+    const char* ext;  // the file changed in the copy ("EFFAL": written anew)
+    std::function<void(Bytes&)> change;
+    std::vector<std::string> options;
+    int status;
+    std::string fragment;
+  } cases[] = {
+      {"CHKST", steelBase, {}, 1,
+       "structure kind 6:\n  element 1: value dBase[0]: 1 -> 2.5\ndiff: 1 record differs\n"},
+      {"CHKST", steelBase, {"--tolerance", "0.7"}, 0, "diff: 0 records differ\n"},
+      {"CHKST", steelBase, {"--atol", "1.5"}, 0, "diff: 0 records differ\n"},
+      {"CHKST", steelBase, {"--json"}, 1,
+       R"({"kinds":[{"kind":6,"changes":[{"element":1,"change":"value","field":"dBase[0]","old":1,"new":2.5}]}],"walls":[],)"},
+      {"CHKST", set(4 + 40, std::nan("")), {"--json"}, 1, R"("old":1,"new":"nan"})"},
+      {"CHKST", steelBase, {"--stat"}, 1,
+       "structure kind 6    DataForSteel                   0        0        1\n"
+       "fields that changed most (records):\n  dBase[0]: 1\n"},
+      {"CHKST", steelBase, {"-q"}, 1, " differ\n"},
+      {"CHKST", [](Bytes& b) { b.resize(900); }, {"--json"}, 1,
+       R"({"element":5,"change":"removed","file":"CHKST"}]}],"walls":[],"edges":[],"effectiveAreas":[],"purlin":[],"damagedFiles":[{"side":"new","file":"CHKST","offset":747,"problem":"entry 1 of element 4 cut short)"},
+      {"CHKCW", set(4 + 65, 7), {}, 1, "walls:\n  wall 21: value baseDbl[0]: "},
+      {"Edge", set(4 + 149 + 4 + 145 - 8, 7), {}, 1, "wall edges:\n  edge 2: value dRsl[16]: "},
+      {"PCR", set(0, 7), {}, 1, "purlin design:\n  value check.A: "},
+      {"EFFAL", nullptr, {}, 1, "effective areas:\n  element 106: added (EFFAL)\n"},
+  };
+  for (const Case& c : cases) {
+    CopyExample();
+    if (c.change) {
+      Bytes bytes = ReadProjectFile(c.ext);
+      c.change(bytes);
+      WriteProjectFile(c.ext, bytes);
+    } else {
+      chkrsl::host::OpenProject(folder, "proj");
+      CTypedPtrArray<CPtrArray, DataForEffArea*> areas;
+      areas.Add(new DataForEffArea);
+      areas[0]->eleNo = 106;
+      WriteAlEffArea(areas);
+      delete areas[0];
+    }
+    std::vector<std::string> args{"diff", kExample, Copy()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const std::string out = Run(args, c.status);
+    EXPECT_NE(out.find(c.fragment), std::string::npos) << c.ext << "\n" << out;
+  }
+}
 
-  steel.resize(900);  // the new side cut short
-  WriteProjectFile("CHKST", steel);
-  const std::string cut = Run({"diff", kExample, Copy(), "--json"}, 1);
-  EXPECT_NE(cut.find(R"("change":"damaged","file":"CHKST","old":"new")"), std::string::npos) << cut;
+// Progress goes where it is asked to and only there; --quiet turns it off.
+TEST_F(ToolCli, LongCommandsShowProgressOnlyWhereAsked) {
+  const chkrsl_cli::ProgressOptions terminal{nullptr, 0.0};
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-p", kExample, "verify"}, {"-p", kExample, "summary"},
+        {"-p", kExample, "export", "--output-dir", folder + "/out", "--format", "csv"},
+        {"diff", kExample, kExample}}) {
+    std::ostringstream out, err, shown;
+    chkrsl_cli::ProgressOptions options = terminal;
+    options.err = &shown;
+    EXPECT_EQ(chkrsl_cli::RunCli(args, out, err, options), 0);
+    EXPECT_NE(shown.str().find("\rchkrsl " + args[args[0] == "-p" ? 2 : 0] + ": "),
+              std::string::npos) << shown.str();
+    EXPECT_EQ(shown.str().back(), '\r');  // the line cleared at the end
+    std::vector<std::string> quiet = args;
+    quiet.push_back("--quiet");
+    shown.str("");
+    EXPECT_EQ(chkrsl_cli::RunCli(quiet, out, err, options), 0);
+    EXPECT_EQ(shown.str(), "");
+  }
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ struct Args {
   std::string format = "jsonl";
   std::string elements;
   DiffOptions diff;
+  bool quiet = false;
 };
 
 // The project file a command cannot do without.
@@ -78,11 +79,13 @@ const char* RequiredFile(const CLI::App& c) {
   return "CHKTT";
 }
 
-int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
+int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err,
+             ProgressOptions progress) {
   CLI::App* c = app.get_subcommands().front();
   const std::string& n = c->get_name();
   Alerts alerts(err);
-  const Output o{out, err, a.json, alerts};
+  if (a.quiet || a.diff.brief) progress.err = nullptr;
+  const Output o{out, err, a.json, alerts, progress};
   if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, o);
   if (n == "diff") return DiffProjects(a.diff, o);
   if (a.project.empty()) {
@@ -128,7 +131,8 @@ void AddJson(CLI::App* c, Args& a) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ProgressOptions& progress) {
   CLI::App app{"Inspect, verify, export and compare the member check results of a project.",
                "chkrsl"};
   app.footer(kExitCodes);
@@ -144,6 +148,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                  "Project as <folder>/<name> (its files are <folder>/<name>.<ext>) or its "
                  "<name>.CHKTT file")
       ->envname("CHKRSL_PROJECT");
+  app.add_flag("--quiet", a.quiet, "Show no progress on standard error");
 
   CLI::App* list = Command(app, "list", "List the check result of every element", "list --json");
   AddJson(list, a);
@@ -193,12 +198,21 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   exp->add_flag("--walls", a.exporting.walls, "Also export the walls and wall edges");
 
   CLI::App* diff = app.add_subcommand("diff", "Compare the results of two projects");
-  diff->footer("Example: chkrsl diff run1/example run2/example --tolerance 1e-9");
+  diff->footer("Example: chkrsl diff run1/example run2/example --tolerance 1e-9 --stat");
   diff->add_option("old", a.diff.oldProject, "Old project as <folder>/<name>")->required();
   diff->add_option("new", a.diff.newProject, "New project as <folder>/<name>")->required();
   diff->add_option("--tolerance", a.diff.tolerance,
-                   "Relative tolerance for values (default 0: exact)")
+                   "Relative tolerance: values within T * max(|old|, |new|) are equal")
       ->check(CLI::NonNegativeNumber);
+  diff->add_option("--atol", a.diff.atol, "Absolute tolerance: values within A are equal")
+      ->check(CLI::NonNegativeNumber);
+  CLI::Option* stat = diff->add_flag(
+      "--stat", a.diff.stat,
+      "Counts of added, removed and changed records per part and class, and the fields that "
+      "changed most");
+  diff->add_flag("-q,--quiet", a.diff.brief,
+                 "Only whether the projects differ (stops at the first difference)")
+      ->excludes(stat);
   AddJson(diff, a);
 
   CLI::App* rule = app.add_subcommand("rule", "Print the clause text and verdict of a plate check");
@@ -235,7 +249,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitOk : kExitUsage;
   }
-  return Dispatch(app, a, out, err);
+  return Dispatch(app, a, out, err, progress);
 }
 
 }  // namespace chkrsl_cli

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "alerts.h"
+#include "progress.h"
 
 namespace chkrsl_cli {
 
@@ -13,6 +14,7 @@ struct Output {
   std::ostream& err;
   bool json = false;
   Alerts& alerts;  // said after the tool's own message
+  ProgressOptions progress;
 };
 
 // Every element with a result, one row each (in the order of the result

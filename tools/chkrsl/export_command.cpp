@@ -9,6 +9,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <unordered_map>
@@ -90,7 +91,14 @@ class Exporter {
   int Run() {
     const bool byClass = !opt_.outputDir.empty();
     if (byClass && !MakeFolder()) return kExitUnusable;
-    if (opt_.csv && byClass) {
+    const int passes = opt_.csv && byClass ? 2 : 1;
+    std::vector<std::string> paths;
+    for (const std::string& ext : ElementFiles()) paths.push_back(ProjectFile(ext));
+    if (opt_.walls && !opt_.kind) paths.push_back(ProjectFile("CHKCW"));
+    int files = 0;
+    const int64_t bytes = SizeOfFiles(paths, files);
+    progress_.emplace(o_.progress, "export", passes * files, passes * bytes);
+    if (passes == 2) {
       // The columns of each class are known only once every record is seen.
       Walk(Pass::kColumns);
       for (auto& entry : columns_) entry.second.Freeze();
@@ -101,6 +109,7 @@ class Exporter {
       t.Flush();
       if (t.file && !t.file->flush()) Failed(t.path);
     }
+    progress_->Clear();
     if (!failedWrite_.empty()) return kExitUnusable;
     if (exported_ == 0 && problems_ == 0) {
       o_.err << "chkrsl: no record matches the selection\n";
@@ -124,6 +133,7 @@ class Exporter {
   void Failed(const std::string& path) {
     if (!failedWrite_.empty()) return;
     failedWrite_ = path;
+    if (progress_) progress_->Clear();
     o_.err << "chkrsl: cannot write " << path << ": " << std::strerror(errno) << "\n";
   }
 
@@ -165,6 +175,7 @@ class Exporter {
     const bool present = WalkFile(
         ProjectFile(ext),
         [&](const chkrsl::WalkedEntry& e) {
+          progress_->At(e.offset);
           const int eleNo = e.header.eleNo;
           auto kind = table_.kindOf.find(eleNo);
           const int k = !elements || kind == table_.kindOf.end() ? 0 : kind->second;
@@ -180,6 +191,7 @@ class Exporter {
           Take({label, eleNo, k, ext.c_str()});
         },
         s);
+    if (present) progress_->FileDone(1, s.fileBytes);
     if (present && !s.stop.empty()) Problem(ext, s.stopOffset, "", s.stop);
   }
 
@@ -192,6 +204,7 @@ class Exporter {
                const std::string& what) {
     if (pass_ != Pass::kWrite) return;
     ++problems_;
+    progress_->Clear();
     o_.err << "chkrsl: " << ProjectFile(ext) << ": offset " << offset << ": "
            << (about.empty() ? "" : about + ": ") << what << "; left out of the export\n";
   }
@@ -327,6 +340,7 @@ class Exporter {
   const Output& o_;
   const ElementTable& table_;
   Pass pass_ = Pass::kWrite;
+  std::optional<Progress> progress_;
   FieldTaker taker_;
   ShapeCache shapes_;
   std::map<std::string, ClassColumns> columns_;

@@ -91,12 +91,18 @@ int SummarizeProject(const Output& o) {
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
   std::map<std::pair<int, std::string>, Tally> tallies;
   std::map<std::string, FileCount> files;
+  std::vector<std::string> paths;
+  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
+  int filesPresent = 0;
+  const int64_t bytes = SizeOfFiles(paths, filesPresent);
+  Progress progress(o.progress, "summary", filesPresent, bytes);
   for (const std::string& ext : ResultFileExts()) {
     FileCount count;
     chkrsl::WalkSummary s;
     const bool present = WalkFile(
         ProjectFile(ext),
         [&](const chkrsl::WalkedEntry& e) {
+          progress.At(e.offset);
           if (!e.rec) return;
           ++count.readable;
           auto kind = table.kindOf.find(e.header.eleNo);
@@ -111,10 +117,12 @@ int SummarizeProject(const Output& o) {
         },
         s);
     if (!present) continue;
+    progress.FileDone(1, s.fileBytes);
     count.declared = s.declared;
     count.stop = s.stop;
     files[ext] = count;
   }
+  progress.Clear();
   if (o.json) {
     PrintJson(tallies, files, o.out);
   } else {

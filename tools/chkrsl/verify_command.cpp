@@ -25,12 +25,13 @@ std::string BaseName(const std::string& path) {
 // Writes each problem as it is found, and the summary at the end.
 class Reporter {
  public:
-  explicit Reporter(const Output& o) : o_(o), json_(o.out) {
+  Reporter(const Output& o, Progress& progress) : o_(o), json_(o.out), progress_(progress) {
     if (o_.json) json_.BeginObject().Key("problems").BeginArray();
   }
 
   void Problem(const std::string& ext, int64_t offset, int element, const std::string& what) {
     ++problems_;
+    progress_.Clear();  // standard output may be the same terminal
     const std::string file = BaseName(ProjectFile(ext));
     if (o_.json) {
       json_.BeginObject().Key("file").String(file).Key("offset").Int(offset);
@@ -57,6 +58,7 @@ class Reporter {
  private:
   const Output& o_;
   JsonWriter json_;
+  Progress& progress_;
   int problems_ = 0;
 };
 
@@ -101,7 +103,7 @@ namespace {
 
 class Verifier {
  public:
-  explicit Verifier(const Output& o) : r_(o) {}
+  Verifier(const Output& o, Progress& progress) : r_(o, progress), progress_(progress) {}
 
   int Run(const ElementTable& table) {
     table_ = &table;
@@ -131,6 +133,7 @@ class Verifier {
     int previous = 0;
     bool first = true;
     auto visit = [&](const chkrsl::WalkedEntry& e) {
+      progress_.At(e.offset);
       ++entries_;
       const int ele = e.header.eleNo;
       if (!first && ele <= previous) {
@@ -152,6 +155,7 @@ class Verifier {
       }
     };
     if (!WalkFile(ProjectFile(ext), visit, s)) return;
+    progress_.FileDone(1, s.fileBytes);
     ++files_;
     present_.insert(ext);
     if (!s.stop.empty()) r_.Problem(ext, s.stopOffset, kNoElement, s.stop);
@@ -270,6 +274,7 @@ class Verifier {
   }
 
   Reporter r_;
+  Progress& progress_;
   const ElementTable* table_ = nullptr;
   std::unordered_set<int> seen_, wallsListed_, wallsSeen_;
   std::unordered_set<std::string> present_;
@@ -282,7 +287,12 @@ class Verifier {
 int VerifyProject(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  return Verifier(o).Run(table);
+  std::vector<std::string> paths;
+  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
+  int files = 0;
+  const int64_t bytes = SizeOfFiles(paths, files);
+  Progress progress(o.progress, "verify", files, bytes);
+  return Verifier(o, progress).Run(table);
 }
 
 }  // namespace chkrsl_cli
