@@ -26,7 +26,6 @@ namespace {
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr char kEdgeClass[] = "DataForWallEdge";
 constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
-constexpr size_t kFlushBytes = size_t{1} << 16;
 
 // What precedes the fields of a record.
 struct RecordKey {
@@ -74,13 +73,8 @@ struct Target {
   std::unique_ptr<std::ofstream> file;
   std::ostream* stream = nullptr;
   std::string path;
-  std::string buf;
+  OutBuffer buf;
   int columns = 0;  // CSV by class: the class's field columns
-
-  void Flush() {
-    stream->write(buf.data(), static_cast<std::streamsize>(buf.size()));
-    buf.clear();
-  }
 };
 
 class Exporter {
@@ -106,7 +100,7 @@ class Exporter {
     Walk(Pass::kWrite);
     for (auto& entry : targets_) {
       Target& t = entry.second;
-      t.Flush();
+      t.buf.Flush();
       if (t.file && !t.file->flush()) Failed(t.path);
     }
     progress_->Clear();
@@ -225,7 +219,6 @@ class Exporter {
     } else {
       WideRow(t, key, shape);
     }
-    if (t.buf.size() >= kFlushBytes) t.Flush();
   }
 
   Target& TargetFor(const char* className) {
@@ -234,96 +227,114 @@ class Exporter {
     if (t.stream) return t;
     if (!byClass) {
       t.stream = &o_.out;
-      if (opt_.csv) t.buf = std::string(opt_.excel ? kByteOrderMark : "") + kCsvKeyColumns + ",field,value\n";
+      t.buf.Attach(t.stream);
+      if (opt_.csv)
+        t.buf.Append(std::string(opt_.excel ? kByteOrderMark : "") + kCsvKeyColumns +
+                     ",field,value\n");
       return t;
     }
     t.path = opt_.outputDir + "/" + className + (opt_.csv ? ".csv" : ".jsonl");
     t.file = std::make_unique<std::ofstream>(t.path, std::ios::binary);
     t.stream = t.file.get();
+    t.buf.Attach(t.stream);
     if (!*t.file) Failed(t.path);
     if (!opt_.csv) return t;
-    if (opt_.excel) t.buf = kByteOrderMark;
-    t.buf += kCsvKeyColumns;
+    std::string header = std::string(opt_.excel ? kByteOrderMark : "") + kCsvKeyColumns;
     const ClassColumns& columns = columns_[className];
-    for (const std::string& name : columns.Names()) t.buf += "," + name;
-    t.buf += "\n";
+    for (const std::string& name : columns.Names()) header += "," + name;
+    t.buf.Append(header + "\n");
     t.columns = static_cast<int>(columns.Names().size());
     return t;
   }
 
-  void AppendValue(std::string& buf, const Shape& shape, size_t k, bool json) const {
+  char* PutValue(char* p, const Shape& shape, size_t k, bool json) const {
     const FieldBits bits = taker_.values[k];
-    if (!shape.isDouble[k]) {
-      AppendInt(buf, BitsToInt(bits));
-    } else if (json && !std::isfinite(BitsToDouble(bits))) {
-      buf += JsonQuoted(FormatDouble(BitsToDouble(bits)));
-    } else {
-      AppendDouble(buf, BitsToDouble(bits));
-    }
+    if (!shape.isDouble[k]) return PutInt(p, BitsToInt(bits));
+    const double v = BitsToDouble(bits);
+    if (json && !std::isfinite(v)) return OutBuffer::Put(p, JsonQuoted(FormatDouble(v)));
+    return PutDouble(p, v);
   }
 
-  void JsonLine(std::string& buf, const RecordKey& key, const Shape& shape) const {
-    buf += "{\"";
-    buf += key.label;
-    buf += "\":";
-    AppendInt(buf, key.number);
+  // Room enough for the key of a record: label, number, kind, class, file.
+  static constexpr size_t kKeyBytes = 200;
+
+  void JsonLine(OutBuffer& buf, const RecordKey& key, const Shape& shape) const {
+    const size_t values = taker_.values.size();
+    char* p = buf.Room(kKeyBytes + shape.jsonBytes + values * kNumberChars);
+    p = Put(p, "{\"");
+    p = Put(p, key.label);
+    p = Put(p, "\":");
+    p = PutInt(p, key.number);
     if (key.kind) {
-      buf += ",\"kind\":";
-      AppendInt(buf, key.kind);
+      p = Put(p, ",\"kind\":");
+      p = PutInt(p, key.kind);
     }
-    buf += ",\"class\":\"";
-    buf += shape.className;
-    buf += "\",\"file\":\"";
-    buf += key.file;
-    buf += "\",\"fields\":{";
-    for (size_t k = 0; k < taker_.values.size(); ++k) {
-      buf += shape.jsonBefore[k];
-      AppendValue(buf, shape, k, true);
+    p = Put(p, ",\"class\":\"");
+    p = Put(p, shape.className);
+    p = Put(p, "\",\"file\":\"");
+    p = Put(p, key.file);
+    p = Put(p, "\",\"fields\":{");
+    for (size_t k = 0; k < values; ++k) {
+      p = OutBuffer::Put(p, shape.jsonBefore[k]);
+      p = PutValue(p, shape, k, true);
     }
-    buf += shape.jsonEnd;
-    buf += "}\n";
+    p = OutBuffer::Put(p, shape.jsonEnd);
+    p = Put(p, "}\n");
+    buf.Commit(p);
   }
 
-  static void AppendKey(std::string& buf, const RecordKey& key, const char* className) {
-    buf += key.label;
-    buf += ',';
-    AppendInt(buf, key.number);
-    buf += ',';
-    AppendInt(buf, key.kind);
-    buf += ',';
-    buf += className;
-    buf += ',';
-    buf += key.file;
+  static char* Put(char* p, const char* text) {
+    const size_t n = std::strlen(text);
+    std::memcpy(p, text, n);
+    return p + n;
+  }
+
+  static char* PutKey(char* p, const RecordKey& key, const char* className) {
+    p = Put(p, key.label);
+    *p++ = ',';
+    p = PutInt(p, key.number);
+    *p++ = ',';
+    p = PutInt(p, key.kind);
+    *p++ = ',';
+    p = Put(p, className);
+    *p++ = ',';
+    return Put(p, key.file);
   }
 
   // One row per field: record, number, kind, class, file, field, value.
-  void LongRows(std::string& buf, const RecordKey& key, const Shape& shape) const {
-    for (size_t k = 0; k < taker_.values.size(); ++k) {
-      AppendKey(buf, key, shape.className);
-      buf += ',';
-      buf += shape.names[k];
-      buf += ',';
-      AppendValue(buf, shape, k, false);
-      buf += '\n';
+  void LongRows(OutBuffer& buf, const RecordKey& key, const Shape& shape) const {
+    const size_t values = taker_.values.size();
+    char* p = buf.Room(values * (kKeyBytes + kNumberChars) + shape.nameBytes);
+    for (size_t k = 0; k < values; ++k) {
+      p = PutKey(p, key, shape.className);
+      *p++ = ',';
+      p = OutBuffer::Put(p, shape.names[k]);
+      *p++ = ',';
+      p = PutValue(p, shape, k, false);
+      *p++ = '\n';
     }
+    buf.Commit(p);
   }
 
   // One row per record under its class's columns; a field the record lacks
   // is an empty cell.
   void WideRow(Target& t, const RecordKey& key, Shape& shape) {
     if (shape.columns.size() != shape.names.size()) MapColumns(shape);
-    AppendKey(t.buf, key, shape.className);
+    const size_t values = taker_.values.size();
+    char* p = t.buf.Room(kKeyBytes + static_cast<size_t>(t.columns) + values * kNumberChars + 1);
+    p = PutKey(p, key, shape.className);
     int column = 0;
     for (int k : shape.byColumn) {
       const int c = shape.columns[static_cast<size_t>(k)];
       if (c < column) continue;  // not met in the first pass (the file changed)
-      for (; column < c; ++column) t.buf += ',';
-      t.buf += ',';
-      AppendValue(t.buf, shape, static_cast<size_t>(k), false);
+      for (; column < c; ++column) *p++ = ',';
+      *p++ = ',';
+      p = PutValue(p, shape, static_cast<size_t>(k), false);
       ++column;
     }
-    for (; column < t.columns; ++column) t.buf += ',';
-    t.buf += '\n';
+    for (; column < t.columns; ++column) *p++ = ',';
+    *p++ = '\n';
+    t.buf.Commit(p);
   }
 
   void MapColumns(Shape& shape) {

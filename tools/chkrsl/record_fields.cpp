@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 
 #include "json_writer.h"
@@ -18,7 +19,7 @@ int64_t BitsToInt(FieldBits bits) { return static_cast<int64_t>(bits); }
 
 void FieldTaker::Clear(const char* name) {
   className = name;
-  tokens.clear();
+  count_ = 0;
   values.clear();
 }
 
@@ -44,8 +45,8 @@ namespace {
 uint64_t HashOf(const FieldTaker& taken) {
   // The tokens' words and the class name's address, mixed word by word.
   uint64_t h = 1469598103934665603ull ^ reinterpret_cast<uintptr_t>(taken.className);
-  const size_t words = taken.tokens.size() * sizeof(FieldToken) / sizeof(uint64_t);
-  const auto* bytes = reinterpret_cast<const unsigned char*>(taken.tokens.data());
+  const size_t words = taken.tokenCount() * sizeof(FieldToken) / sizeof(uint64_t);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(taken.tokens());
   for (size_t k = 0; k < words; ++k) {
     uint64_t w;
     std::memcpy(&w, bytes + k * sizeof w, sizeof w);
@@ -56,9 +57,8 @@ uint64_t HashOf(const FieldTaker& taken) {
 }
 
 bool SameShape(const Shape& s, const FieldTaker& taken) {
-  return s.className == taken.className && s.tokens.size() == taken.tokens.size() &&
-         std::memcmp(s.tokens.data(), taken.tokens.data(),
-                     taken.tokens.size() * sizeof(FieldToken)) == 0;
+  return s.className == taken.className && s.tokens.size() == taken.tokenCount() &&
+         std::memcmp(s.tokens.data(), taken.tokens(), taken.tokenCount() * sizeof(FieldToken)) == 0;
 }
 
 }  // namespace
@@ -66,11 +66,11 @@ bool SameShape(const Shape& s, const FieldTaker& taken) {
 std::unique_ptr<Shape> ShapeCache::Make(const FieldTaker& taken) const {
   auto s = std::make_unique<Shape>();
   s->className = taken.className;
-  s->tokens = taken.tokens;
+  s->tokens.assign(taken.tokens(), taken.tokens() + taken.tokenCount());
   chkrsl::FieldPath path;
   std::string json;  // what comes before the next value
   bool first = true;
-  for (const FieldToken& t : taken.tokens) {
+  for (const FieldToken& t : s->tokens) {
     const chkrsl::FieldName n(t.base, t.i, t.j, t.part);
     switch (t.kind) {
       case TokenKind::kEnter:
@@ -95,6 +95,9 @@ std::unique_ptr<Shape> ShapeCache::Make(const FieldTaker& taken) const {
     json.clear();
   }
   s->jsonEnd = json + "}";
+  for (const std::string& piece : s->jsonBefore) s->jsonBytes += piece.size();
+  s->jsonBytes += s->jsonEnd.size();
+  for (const std::string& name : s->names) s->nameBytes += name.size();
   return s;
 }
 
@@ -133,6 +136,32 @@ Shape& ShapeCache::Of(const FieldTaker& taken) {
   shapes_.push_front(Make(taken));
   byHash_.emplace(h, shapes_.front().get());
   return *shapes_.front();
+}
+
+char* PutDouble(char* p, double v) {
+  if (!std::isfinite(v)) {
+    const std::string text = FormatDouble(v);
+    return OutBuffer::Put(p, text);
+  }
+  return std::to_chars(p, p + kNumberChars, v).ptr;
+}
+
+char* PutInt(char* p, int64_t v) { return std::to_chars(p, p + kNumberChars, v).ptr; }
+
+void OutBuffer::Grow(size_t n) {
+  constexpr size_t kBlock = size_t{1} << 20;
+  if (out_ && used_ > 0) Flush();
+  if (used_ + n <= cap_) return;
+  const size_t cap = std::max(kBlock, used_ + n);
+  std::unique_ptr<char[]> bigger(new char[cap]);
+  if (used_ > 0) std::memcpy(bigger.get(), data_.get(), used_);
+  data_ = std::move(bigger);
+  cap_ = cap;
+}
+
+void OutBuffer::Flush() {
+  if (out_ && used_ > 0) out_->write(data_.get(), static_cast<std::streamsize>(used_));
+  used_ = 0;
 }
 
 void AppendDouble(std::string& out, double v) {

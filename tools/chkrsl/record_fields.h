@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <ostream>
 #include <list>
 #include <memory>
 #include <string>
@@ -19,13 +21,15 @@ namespace chkrsl_cli {
 enum class TokenKind : int32_t { kEnter, kLeave, kInt, kDouble, kFlag };
 
 // One step of a visit. Every byte is set, so tokens compare with memcmp.
+// (i and j lie apart: a name's indices are stored one by one, and copying
+// them as one wider value would wait for both stores.)
 struct FieldToken {
   const char* base;
-  const char* part;
   int32_t i;
-  int32_t j;
   TokenKind kind;
-  int32_t unused = 0;
+  const char* part;
+  int32_t j;
+  int32_t unused;
 };
 
 // A value as its bits: a double's, or an integer's widened to 64 bits.
@@ -43,14 +47,25 @@ class FieldTaker : public chkrsl::FieldVisitor {
   void Double(const chkrsl::FieldName& n, double v) override;
   void Flag(const chkrsl::FieldName& n, uint8_t v) override;
 
+  const FieldToken* tokens() const { return tokens_.data(); }
+  size_t tokenCount() const { return count_; }
+
   const char* className = "";
-  std::vector<FieldToken> tokens;
   std::vector<FieldBits> values;  // one per Int, Double and Flag token
 
  private:
   void Add(const chkrsl::FieldName& n, TokenKind kind) {
-    tokens.push_back({n.base, n.part, n.i, n.j, kind});
+    if (count_ == tokens_.size()) tokens_.resize(2 * count_ + 64);
+    FieldToken& t = tokens_[count_++];
+    t.base = n.base;
+    t.i = n.i;
+    t.kind = kind;
+    t.part = n.part;
+    t.j = n.j;
+    t.unused = 0;
   }
+  std::vector<FieldToken> tokens_;  // the first count_ are this record's
+  size_t count_ = 0;
 };
 
 // What is made once per shape.
@@ -63,6 +78,8 @@ struct Shape {
   // follows the last ("\"eleNo\":", ",\"pSec\":{\"dHead[0]\":", "}}").
   std::vector<std::string> jsonBefore;
   std::string jsonEnd;
+  size_t jsonBytes = 0;  // of all those pieces
+  size_t nameBytes = 0;  // of all names
   // Free for the user of the cache (the export's columns: the column of
   // each value, the values in column order, whether the names were taken).
   std::vector<int> columns;
@@ -88,5 +105,38 @@ class ShapeCache {
 // "-inf" for the values that have no number).
 void AppendDouble(std::string& out, double v);
 void AppendInt(std::string& out, int64_t v);
+
+// The same into a buffer with room for kNumberChars; returns the end.
+constexpr size_t kNumberChars = 32;
+char* PutDouble(char* p, double v);
+char* PutInt(char* p, int64_t v);
+
+// Output gathered in a block of memory and handed to the stream in large
+// pieces: an export writes hundreds of millions of small ones.
+class OutBuffer {
+ public:
+  explicit OutBuffer(std::ostream* out = nullptr) : out_(out) {}
+  void Attach(std::ostream* out) { out_ = out; }
+  // Room for n more bytes; write them at the pointer, then Commit.
+  char* Room(size_t n) {
+    if (used_ + n > cap_) Grow(n);
+    return data_.get() + used_;
+  }
+  void Commit(char* end) { used_ = static_cast<size_t>(end - data_.get()); }
+  void Append(const std::string& s) { Commit(Put(Room(s.size()), s)); }
+  void Flush();
+  size_t size() const { return used_; }
+
+  static char* Put(char* p, const std::string& s) {
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+  }
+
+ private:
+  void Grow(size_t n);
+  std::ostream* out_;
+  std::unique_ptr<char[]> data_;
+  size_t cap_ = 0, used_ = 0;
+};
 
 }  // namespace chkrsl_cli
