@@ -333,7 +333,7 @@ class Differ {
     for (size_t part = 0; part < pa.size(); ++part) {
       const PurlinPart& x = pa[part];
       const PurlinPart& y = pb[part];
-      Begin({Part::kPurlin, 0}, -1, x.name);
+      Begin({Part::kPurlin, 0}, -1, x.className);
       if (x.present != y.present) {
         Add(y.present ? "added" : "removed", Intern(x.file), Value(), Value());
         continue;

@@ -74,9 +74,9 @@ Values Describe(const PurlineChkData& c) {
 }  // namespace
 
 PurlinFields ReadPurlinFields() {
-  PurlinFields parts{{{"roof", "Dlg_DesWLT", false, {}},
-                      {"wall", "Dlg_DesQLT", false, {}},
-                      {"check", "PCR", false, {}}}};
+  PurlinFields parts{{{"roof", "Dlg_DesWLT", "PurlineDesData", false, {}},
+                      {"wall", "Dlg_DesQLT", "PurlineDesData", false, {}},
+                      {"check", "PCR", "PurlineChkData", false, {}}}};
   MyPerDocData& doc = *GetQMpDoc();
   const int kind = doc.purlinKind;
   for (int k : {kRoofPurlin, kWallPurlin}) {

@@ -13,6 +13,7 @@ namespace chkrsl_cli {
 struct PurlinPart {
   const char* name;  // "roof", "wall", "check"
   const char* file;  // "Dlg_DesWLT", "Dlg_DesQLT", "PCR"
+  const char* className;  // of the library's structure it is read into
   bool present = false;
   std::vector<std::pair<std::string, double>> values;  // in layout order
 };
