@@ -260,7 +260,7 @@ class Exporter {
 
   void JsonLine(OutBuffer& buf, const RecordKey& key, const Shape& shape) const {
     const size_t values = taker_.values.size();
-    char* p = buf.Room(kKeyBytes + shape.jsonBytes + values * kNumberChars);
+    char* p = buf.Room(kKeyBytes + shape.json.size() + values * kNumberChars);
     p = Put(p, "{\"");
     p = Put(p, key.label);
     p = Put(p, "\":");
@@ -274,11 +274,17 @@ class Exporter {
     p = Put(p, "\",\"file\":\"");
     p = Put(p, key.file);
     p = Put(p, "\",\"fields\":{");
+    const char* text = shape.json.data();
     for (size_t k = 0; k < values; ++k) {
-      p = OutBuffer::Put(p, shape.jsonBefore[k]);
+      const size_t n = shape.jsonCut[k + 1] - shape.jsonCut[k];
+      std::memcpy(p, text, n);
+      p += n;
+      text += n;
       p = PutValue(p, shape, k, true);
     }
-    p = OutBuffer::Put(p, shape.jsonEnd);
+    const size_t rest = shape.json.size() - shape.jsonCut[values];
+    std::memcpy(p, text, rest);
+    p += rest;
     p = Put(p, "}\n");
     buf.Commit(p);
   }

@@ -91,12 +91,12 @@ std::unique_ptr<Shape> ShapeCache::Make(const FieldTaker& taken) const {
     first = false;
     s->names.push_back(path.Of(n));
     s->isDouble.push_back(t.kind == TokenKind::kDouble);
-    s->jsonBefore.push_back(json);
+    s->jsonCut.push_back(static_cast<uint32_t>(s->json.size()));
+    s->json += json;
     json.clear();
   }
-  s->jsonEnd = json + "}";
-  for (const std::string& piece : s->jsonBefore) s->jsonBytes += piece.size();
-  s->jsonBytes += s->jsonEnd.size();
+  s->jsonCut.push_back(static_cast<uint32_t>(s->json.size()));
+  s->json += json + "}";
   for (const std::string& name : s->names) s->nameBytes += name.size();
   return s;
 }
@@ -139,6 +139,13 @@ Shape& ShapeCache::Of(const FieldTaker& taken) {
 }
 
 char* PutDouble(char* p, double v) {
+  // A whole number of at most five digits reads the same as its integer,
+  // which is much quicker to write (the shortest form of 1e5 and beyond is
+  // "1e+05"; -0 keeps its sign).
+  constexpr double kShortWhole = 1e5;
+  if (v > -kShortWhole && v < kShortWhole && v == static_cast<double>(static_cast<int32_t>(v)) &&
+      !(v == 0 && std::signbit(v)))
+    return PutInt(p, static_cast<int32_t>(v));
   if (!std::isfinite(v)) {
     const std::string text = FormatDouble(v);
     return OutBuffer::Put(p, text);

@@ -74,11 +74,12 @@ struct Shape {
   std::vector<FieldToken> tokens;
   std::vector<std::string> names;    // per value: "pSec.dHead[0]"
   std::vector<bool> isDouble;        // per value
-  // JSON of the fields object: jsonBefore[k] precedes value k, jsonEnd
-  // follows the last ("\"eleNo\":", ",\"pSec\":{\"dHead[0]\":", "}}").
-  std::vector<std::string> jsonBefore;
-  std::string jsonEnd;
-  size_t jsonBytes = 0;  // of all those pieces
+  // JSON of the fields object, the values left out: the text from
+  // jsonCut[k] to jsonCut[k + 1] precedes value k, the rest follows the
+  // last ("\"eleNo\":", ",\"pSec\":{\"dHead[0]\":", "}}"). One block,
+  // so that writing a record walks it front to back.
+  std::string json;
+  std::vector<uint32_t> jsonCut;
   size_t nameBytes = 0;  // of all names
   // Free for the user of the cache (the export's columns: the column of
   // each value, the values in column order, whether the names were taken).
