@@ -21,9 +21,12 @@ namespace chkrsl_cli {
 namespace {
 
 constexpr const char kExitCodes[] =
+    "The project: -p <folder>/<name> (or its <name>.CHKTT file), before or after the command, or "
+    "CHKRSL_PROJECT.\n"
     "Exit codes: 0 success; 1 the answer is no (verify found problems, diff found differences, "
-    "an element has no readable result); 2 the input cannot be used (a project file that cannot "
-    "be found or opened, an unreadable element table); 64 usage.";
+    "an element has no readable result or is not in its table, export left entries out or found "
+    "nothing to export); 2 the input cannot be used (a project file that cannot be found or "
+    "opened, an unreadable element table); 64 usage.";
 
 CLI::App* Command(CLI::App& app, const char* name, const char* about, const std::string& example) {
   CLI::App* c = app.add_subcommand(name, about);
