@@ -277,23 +277,16 @@ class Exporter {
     const char* text = shape.json.data();
     for (size_t k = 0; k < values; ++k) {
       const size_t n = shape.jsonCut[k + 1] - shape.jsonCut[k];
-      std::memcpy(p, text, n);
-      p += n;
+      p = std::copy_n(text, n, p);
       text += n;
       p = PutValue(p, shape, k, true);
     }
-    const size_t rest = shape.json.size() - shape.jsonCut[values];
-    std::memcpy(p, text, rest);
-    p += rest;
+    p = std::copy_n(text, shape.json.size() - shape.jsonCut[values], p);
     p = Put(p, "}\n");
     buf.Commit(p);
   }
 
-  static char* Put(char* p, const char* text) {
-    const size_t n = std::strlen(text);
-    std::memcpy(p, text, n);
-    return p + n;
-  }
+  static char* Put(char* p, const char* text) { return std::copy_n(text, std::strlen(text), p); }
 
   static char* PutKey(char* p, const RecordKey& key, const char* className) {
     p = Put(p, key.label);

@@ -5,8 +5,8 @@
 // class and field list) and kept in a bounded cache.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <ostream>
 #include <list>
 #include <memory>
@@ -128,10 +128,7 @@ class OutBuffer {
   void Flush();
   size_t size() const { return used_; }
 
-  static char* Put(char* p, const std::string& s) {
-    std::memcpy(p, s.data(), s.size());
-    return p + s.size();
-  }
+  static char* Put(char* p, const std::string& s) { return std::copy_n(s.data(), s.size(), p); }
 
  private:
   void Grow(size_t n);
