@@ -222,8 +222,12 @@ class Exporter {
   }
 
   Target& TargetFor(const char* className) {
+    // Records of one class come in runs: the last target is asked first.
+    if (last_ && (opt_.outputDir.empty() || lastClass_ == className)) return *last_;
     const bool byClass = !opt_.outputDir.empty();
     Target& t = targets_[byClass ? className : ""];
+    last_ = &t;
+    lastClass_ = className;
     if (t.stream) return t;
     if (!byClass) {
       t.stream = &o_.out;
@@ -355,6 +359,8 @@ class Exporter {
   ShapeCache shapes_;
   std::map<std::string, ClassColumns> columns_;
   std::map<std::string, Target> targets_;
+  Target* last_ = nullptr;
+  const char* lastClass_ = nullptr;
   std::string failedWrite_;
   int64_t exported_ = 0;
   int problems_ = 0;
