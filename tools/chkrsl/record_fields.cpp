@@ -171,20 +171,4 @@ void OutBuffer::Flush() {
   used_ = 0;
 }
 
-void AppendDouble(std::string& out, double v) {
-  if (!std::isfinite(v)) {
-    out += FormatDouble(v);
-    return;
-  }
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out.append(buf, r.ptr);
-}
-
-void AppendInt(std::string& out, int64_t v) {
-  char buf[24];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out.append(buf, r.ptr);
-}
-
 }  // namespace chkrsl_cli

@@ -102,12 +102,9 @@ class ShapeCache {
   std::unordered_multimap<uint64_t, Shape*> byHash_;
 };
 
-// Appends the shortest text that reads back to the value ("nan", "inf",
-// "-inf" for the values that have no number).
-void AppendDouble(std::string& out, double v);
-void AppendInt(std::string& out, int64_t v);
-
-// The same into a buffer with room for kNumberChars; returns the end.
+// The shortest text that reads back to the value ("nan", "inf", "-inf"
+// for the values that have no number), put into a buffer with room for
+// kNumberChars; returns the end.
 constexpr size_t kNumberChars = 32;
 char* PutDouble(char* p, double v);
 char* PutInt(char* p, int64_t v);
