@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_project.h"
 #include "chkrsl/internal.h"
-#include "chkrsl/store/call.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -69,94 +69,20 @@ const int kKeepHeap = (mallopt(M_TRIM_THRESHOLD, 1 << 30), mallopt(M_MMAP_THRESH
 
 using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
 
-const char* const kReadFiles[] = {"CHKTT", "CHKST", "CHKST_N", "CHKCT"};
+using chkrsl_bench::MakeConcrete;
+using chkrsl_bench::MakeSteel;
+using chkrsl_bench::Open;
+
+const auto& kReadFiles = chkrsl_bench::kProjectFiles;
 constexpr int kLoopReads = 2000;
-
-// CHKRSL_BENCH_DIR names another base folder, so that two runs at once do
-// not rewrite each other's projects.
-std::string Folder(const char* what, int n) {
-  const char* chosen = std::getenv("CHKRSL_BENCH_DIR");
-  const std::filesystem::path base =
-      chosen && *chosen ? std::filesystem::path(chosen)
-      : std::filesystem::exists("/dev/shm") ? "/dev/shm"
-                                           : std::filesystem::temp_directory_path();
-  return (base / ("chkrsl-scale-" + std::string(what) + "-" + std::to_string(n))).string();
-}
-
-void Open(const char* what, int n) {
-  const std::string folder = Folder(what, n);
-  std::filesystem::create_directories(folder);
-  chkrsl::host::OpenProject(folder, "bench");
-}
-
-// Steel elements are 1..n, concrete members n+1..2n.
-void SetDocument(int n) {
-  MyPerDocData* doc = GetQMpDoc();
-  doc->Clear();
-  for (int e = 1; e <= n; ++e) doc->SetElementSecType(e, e % 2 ? 1 : 35);
-  for (int e = n + 1; e <= 2 * n; ++e) doc->SetElementSecType(e, 29);
-}
-
-CHKRsl* MakeSteel(int e) {
-  auto* r = new DataForSteel;
-  r->eleNo = e;
-  r->eleType = 6;
-  r->secType = e % 2 ? 1 : 35;
-  if (r->secType == 35) r->pSec = new DataForNewSec;
-  for (int i = 0; i < 45; ++i) r->dBase[i] = e + i * 0.5;
-  return r;
-}
-
-CHKRsl* MakeConcrete(int e) {
-  auto* r = new DataForConcreteBase;
-  r->eleNo = e;
-  r->eleType = 11;
-  r->secType = 29;
-  const bool beam = e % 2 == 0;
-  r->memberKind = beam ? 1 : 2;  // rectangular beam of 9 sections, rectangular column
-  r->baseInt[2] = beam ? 9 : 0;
-  r->sectionVal.SetSize(r->baseInt[2]);
-  for (int i = 0; i < r->baseInt[2]; ++i) r->sectionVal[i] = e + i;
-  return r;
-}
-
-// Writes a counted file of the records; the count goes first.
-void WriteResultFile(const char* ext, int from, int to, int step, CHKRsl* (*make)(int)) {
-  std::FILE* f = std::fopen(chkrsl::host::ProjectFilePath(ext).c_str(), "wb");
-  std::setvbuf(f, nullptr, _IOFBF, 1 << 20);
-  chkrsl::io::WriteCountAtStart(f, (to - from) / step + 1);
-  for (int e = from; e <= to; e += step) {
-    CHKRsl* r = make(e);
-    r->WriteToCHK(f);
-    delete r;
-  }
-  std::fclose(f);
-}
-
-// Files an hour old, so that kept indexes are trusted at once.
-void Age() {
-  for (const char* ext : kReadFiles) {
-    std::filesystem::last_write_time(chkrsl::host::ProjectFilePath(ext),
-                                     std::filesystem::file_time_type::clock::now() -
-                                         std::chrono::hours(1));
-  }
-}
 
 void MakeProject(int n) {
   static int made = -1;
   Open("read", n);
-  SetDocument(n);
+  chkrsl_bench::SetDocument(n);
   if (made == n) return;
   made = n;
-  chkrsl::io::ByteWriter table;
-  table.I32(2 * n);
-  for (int e = 1; e <= 2 * n; ++e) table.I32(e).I32(e <= n ? 6 : 11);
-  chkrsl::io::WriteWholeFile(chkrsl::host::ProjectFilePath("CHKTT").c_str(), table.data(),
-                             table.size());
-  WriteResultFile("CHKST", 1, n - (n % 2 == 0), 2, MakeSteel);
-  WriteResultFile("CHKST_N", 2, n - (n % 2), 2, MakeSteel);
-  WriteResultFile("CHKCT", n + 1, 2 * n, 1, MakeConcrete);
-  Age();
+  chkrsl_bench::WriteProject(n);
 }
 
 // k numbers spread evenly over [first, first + n).

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Checks that another CMake project can use chkrsl both after
-# `cmake --install` (find_package) and through add_subdirectory.
+# `cmake --install` (find_package) and through add_subdirectory. Its program,
+# tests/consumer/main.cpp, is the standalone reader README shows; the two
+# must agree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -15,5 +17,10 @@ for mode in installed subdirectory; do
   [ "$mode" = subdirectory ] && extra=(-DCHKRSL_SOURCE_DIR="$root")
   cmake -S tests/consumer -B "$work/$mode" -G Ninja "${extra[@]}" >/dev/null
   cmake --build "$work/$mode" >/dev/null
-  "$work/$mode/consumer" examples/project example
+  "$work/$mode/consumer" examples/project example 4
 done
+readme_example=$(sed -n '/^<!-- tests\/consumer\/main.cpp/,/^```$/p' README.md | sed '1,2d;$d')
+if ! diff -u tests/consumer/main.cpp <(printf '%s\n' "$readme_example"); then
+  echo "README's standalone reader differs from tests/consumer/main.cpp" >&2
+  exit 1
+fi

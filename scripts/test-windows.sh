@@ -198,7 +198,7 @@ cmake -S tests/consumer -B "$run/consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
   -DCHKRSL_MINGW_DEPS="$root/$run/prefix" -DCHKRSL_CONSUMER_SHARED=ON >/dev/null
 cmake --build "$run/consumer" >/dev/null
-echo "DLL user: $("$emulator" "$run/consumer/consumer.exe" examples/project example)"
+echo "DLL user: $("$emulator" "$run/consumer/consumer.exe" examples/project example 4)"
 
 native=$build_root/native
 cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCHKRSL_BUILD_TESTS=OFF >/dev/null

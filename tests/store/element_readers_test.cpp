@@ -42,6 +42,24 @@ class ElementReaders : public ProjectTest {
   }
 };
 
+// A program without a document takes each element's section type from the
+// entry in a file of its kind: element 2 of kind 2 would be read from
+// "CHKCM", so its entry in "CHKST_N" is not its own.
+TEST_F(ElementReaders, StoredSectionTypesStandForTheDocument) {
+  WriteSteelProject();
+  Bytes table = ElementTable({1, 2, 3}, 6);
+  table[4 + 8 + 4] = 2;  // element 2 of kind 2
+  WriteProjectFile("CHKTT", table);
+  doc().Clear();
+  EXPECT_EQ(chkrsl::host::AdoptStoredSectionTypes(), 2);
+  EXPECT_EQ(doc().FindElement(2), nullptr);
+  CHKRsl* rec = nullptr;
+  int kind = 0;
+  ASSERT_EQ(GetOneEleRsl(rec, kind, 3), 1);
+  EXPECT_EQ(rec->secType, 42);
+  delete rec;
+}
+
 // The kind comes from "CHKTT" unless the caller gives one.
 TEST_F(ElementReaders, TheKindNamesTheResultFiles) {
   WriteSteelProject();

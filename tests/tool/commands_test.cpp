@@ -4,13 +4,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
-#include "field_output.h"
 #include "project_loader.h"
 #include "support/project_fixture.h"
 
@@ -19,6 +21,19 @@ namespace {
 using chkrsl_test::Bytes;
 
 const std::string kExample = std::string(CHKRSL_EXAMPLE_DIR) + "/example";
+
+// The project named by the environment; null removes it.
+void SetProjectVariable(const char* project) {
+#ifdef _WIN32
+  _putenv_s("CHKRSL_PROJECT", project ? project : "");
+#else
+  if (project) {
+    setenv("CHKRSL_PROJECT", project, 1);
+  } else {
+    unsetenv("CHKRSL_PROJECT");
+  }
+#endif
+}
 
 class ToolCli : public chkrsl_test::ProjectTest {
  protected:
@@ -32,9 +47,10 @@ class ToolCli : public chkrsl_test::ProjectTest {
 
   // The example project copied into the temporary project "proj".
   void CopyExample() {
-    for (const char* ext : {"CHKTT", "CHKWT", "CHKCW", "Edge", "CHKCM", "CHKGS", "CHKGS_N", "CHKST",
-                            "CHKST_N", "CHKAL", "CHKHB", "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT"}) {
-      WriteProjectFile(ext, chkrsl_test::ReadFileBytes(kExample + "." + ext));
+    for (const auto& file : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
+      const std::string name = file.path().filename().string();
+      if (name.rfind("example.", 0) == 0)
+        WriteProjectFile(name.substr(8), chkrsl_test::ReadFileBytes(file.path().string()));
     }
   }
   std::string Copy() const { return folder + "/proj"; }
@@ -42,10 +58,13 @@ class ToolCli : public chkrsl_test::ProjectTest {
 
 TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
   const std::string p = kExample;
+  const std::string table = p + ".CHKTT";
   struct Case {
     std::vector<std::string> args;
     int status;
-    const char* out;  // fragment of standard output, or of standard error when status != 0
+    std::string out;  // fragments of standard output and error ("": not checked)
+    std::string err = "";
+    const char* projectVariable = nullptr;
   } cases[] = {
       {{"-p", p, "list"}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
       {{"-p", p, "list", "--json"}, 0, R"({"element":3,"kind":6,"readable":true,"class":)"},
@@ -53,33 +72,59 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "show", "110"}, 0, "  member.section[4].plate[9].dPlate[10] = "},
       {{"-p", p, "show", "11"}, 0, "  pRecBeam.listD[2].int1 = 179\n"},
       {{"-p", p, "show", "2", "--json"}, 0, R"("pSec":{"dHead[0]":)"},
-      {{"-p", p, "show", "999"}, 1, "chkrsl: element 999 has no readable result"},
+      // The tool's message first, then the library's alert, each naming the element.
+      {{"-p", p, "show", "999"}, 1, "",
+       "chkrsl: element 999 is not in the element table " + table +
+           "\nchkrsl: element 999: the library alerts: 单元未验算!\n"},
       {{"-p", p, "wall", "23", "--json"}, 0, R"({"wall":23,"class":"DataForConcreteBase")"},
+      {{"-p", p, "wall", "22"}, 1, "", "chkrsl: wall 22 is not in the wall list " + p + ".CHKWT\n"},
       {{"-p", p, "edge", "3"}, 0, "edge 3  DataForWallEdge\n  edgeNo = 3\n"},
       {{"-p", p, "walls", "--json"}, 0, R"({"edge":4,"bFlag[0]":194})"},
       {{"-p", p, "info", "member", "16", "13"}, 0, "member 16\n  memberClass = 1\n  beamAtSec"},
-      {{"-p", p, "info", "wall", "21", "--json"}, 0, R"({"wall":21,"dRsl2Scaled":31.5,)"},
-      {{"-p", p, "info", "edge", "9"}, 1, "not every edge has a readable result"},
+      {{"-p", p, "info", "member", "4", "11", "999"}, 1, "member 11\n  memberClass = 1\n",
+       "chkrsl: element 4 is not a concrete frame member (its record is DataForSteel)\n"
+       "chkrsl: element 999 is not in the element table"},
+      {{"-p", p, "info", "wall", "21", "--json"}, 0, R"({"info":[{"wall":21,"dRsl2Scaled":31.5,)"},
+      {{"-p", p, "info", "edge", "9", "2"}, 1, "edge 2\n",
+       "chkrsl: edge 9 is not among the edges 1..4 of the wall list"},
       {{"-p", p, "verify"}, 0, "verify: 13 files, 33 entries, 0 problems, 0 notes\n"},
+      {{"-p", p, "summary"}, 0, "not checked   status 1\n   0  DataForConcreteBase   "},
       {{"-p", p, "summary", "--json"}, 0, R"({"file":"CHKST","entries":3,"readable":3})"},
       {{"-p", p, "export", "--elements", "2-3,9", "--class", "DataForSteel"}, 0, "{\"element\":3"},
-      {{"diff", p, p}, 0, "diff: 0 elements differ\n"},
+      {{"-p", p, "export", "--elements", "999"}, 1, "", "chkrsl: no record matches the selection\n"},
+      {{"-p", p, "export", "--class", "NoSuch"}, 64, "",
+       "NoSuch is not a record class; one of: DataForAluminiumAlloy, DataForConcreteBase, "},
+      {{"-p", p, "export", "--kind", "99"}, 64, "", "one of: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18\n"},
+      {{"-p", p, "export", "--output-dir", table + "/out"}, 2, "",
+       "chkrsl: cannot make the folder " + table + "/out: "},
+      {{"diff", p, p}, 0, "diff: 0 records differ\n"},
       {{"rule", "web", "2", "1.2"}, 0, "钢规5.4.2-1   不满足\ndoes not pass\n"},
-      {{"-p", p, "show", "--help"}, 0, "Example: chkrsl -p examples/project/example show 3"},
-      {{"-p", "/no/such/project", "list"}, 2, "chkrsl: cannot open /no/such/project.CHKTT: "},
-      {{"diff", p, "/no/such/project"}, 2, "/no/such/project.CHKTT"},
-      {{"-p", p, "export", "--elements", "5-x"}, 64, "--elements takes numbers and ranges"},
-      {{"-p", p, "list", "--bogus"}, 64, "--bogus"},
+      {{"rule", "flange", "2", "0.5", "--json"}, 0,
+       R"({"plate":"flange","code":2,"ratio":0.5,"effective":false,"text":"钢规5.4.1-2   满足","passes":true})"},
+      {{"rule", "web", "99", "0.5"}, 64, "", "chkrsl: rule code 99 has no web clause\n"},
+      {{"rule", "web", "2", "nan"}, 64, "", "chkrsl: the ratio must be a finite number\n"},
+      {{"show", "--help"}, 0, "Usage: chkrsl show [OPTIONS] element"},
+      {{"--version"}, 0, "chkrsl "},
+      {{"list", "-p", p}, 0, "    108     8  DataForHighBuild "},
+      {{"-p", table, "summary"}, 0, "DataForConcreteBase"},
+      {{"summary"}, 0, "DataForConcreteBase", "", p.c_str()},
+      {{"summary"}, 64, "", "no project given: name it with -p <folder>/<name>"},
+      {{"-p", "/no/such/project", "list"}, 2, "", "chkrsl: cannot open /no/such/project.CHKTT: "},
+      {{"diff", p, "/no/such/project"}, 2, "", "/no/such/project.CHKTT"},
+      {{"-p", p, "export", "--elements", "5-x"}, 64, "", "--elements takes numbers and ranges"},
+      {{"-p", p, "list", "--bogus"}, 64, "", "--bogus"},
   };
   for (const Case& c : cases) {
+    SetProjectVariable(c.projectVariable);
     std::string err;
     const std::string out = Run(c.args, c.status, &err);
-    const std::string& text = c.status == 0 ? out : err;
-    EXPECT_NE(text.find(c.out), std::string::npos) << c.args.back() << "\n" << text;
+    EXPECT_NE(out.find(c.out), std::string::npos) << c.args.back() << "\n" << out;
+    EXPECT_NE(err.find(c.err), std::string::npos) << c.args.back() << "\n" << err;
   }
+  SetProjectVariable(nullptr);
 }
 
-TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
+TEST_F(ToolCli, VerifyAndExportNameFileOffsetElementAndProblemOfDamagedCopies) {
   const auto swapFirstTwoSteelEntries = [](Bytes& b) {
     // Elements 1 (743 bytes from offset 4) and 4 (945 bytes, with its energy record).
     Bytes swapped(b.begin(), b.begin() + 4);
@@ -92,12 +137,15 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
     const char* ext;
     std::function<void(Bytes&)> damage;  // null: the file is removed
     std::vector<const char*> lines;
-    int status = 1;
+    const char* exportProblem = nullptr;  // what export says it left out
+    int verifyStatus = 1;
   } cases[] = {
       {"CHKST", [](Bytes& b) { b.resize(b.size() - 100); },
        {"proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file",
         "proj.CHKTT: offset 36: element 5: no entry in any result file (structure kind 6)\n",
-        "verify: 13 files, 32 entries, 2 problems, 0 notes\n"}},
+        "verify: 13 files, 32 entries, 2 problems, 0 notes\n"},
+       "proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file has "
+       "643 left; left out of the export\n"},
       {"CHKHB", [](Bytes& b) { b[8] ^= 0x40; },
        {"proj.CHKHB: offset 4: element 107: unknown type code 72\n"}},
       {"CHKST", swapFirstTwoSteelEntries,
@@ -106,16 +154,19 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
       {"CHKCT", nullptr,
        {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, wh"}},
       {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
-       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"}},
+       {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"},
+       "proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its length "
+       "word; left out of the export\n"},
       {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
-      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"}},
-      {"CHKTT", [](Bytes& b) { b.resize(6); }, {}, 2},
+      {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"},
+       "proj.CHKGS: offset 0: entry count 65537 cannot fit"},
+      {"CHKTT", [](Bytes& b) { b.resize(6); }, {}, nullptr, 2},
       // The round column 14 (entry at 2401, n = 2): its first copy of dRsl[23] at 2751.
       {"CHKCT", [](Bytes& b) { b[2751] ^= 0x40; },
        {"proj.CHKCT: offset 2401: element 14: note: the two copies of dRsl[23..25] differ; the "
         "second is used\n",
         "verify: 13 files, 33 entries, 0 problems, 1 note\n"},
-       0},
+       nullptr, 0},
   };
   for (const Case& c : cases) {
     CopyExample();
@@ -126,69 +177,217 @@ TEST_F(ToolCli, VerifyNamesFileOffsetElementAndProblemOfDamagedCopies) {
     } else {
       std::remove(PathOf(c.ext).c_str());
     }
-    const std::string out = Run({"-p", Copy(), "verify"}, c.status);
+    const std::string out = Run({"-p", Copy(), "verify"}, c.verifyStatus);
     for (const char* line : c.lines) EXPECT_NE(out.find(line), std::string::npos) << out;
-    Run({"-p", Copy(), "verify", "--json"}, c.status);
+    Run({"-p", Copy(), "verify", "--json"}, c.verifyStatus);
+    std::string err;
+    Run({"-p", Copy(), "export", "--walls"}, c.verifyStatus == 2 ? 2 : c.exportProblem ? 1 : 0, &err);
+    EXPECT_NE(err.find(c.exportProblem ? c.exportProblem : ""), std::string::npos) << err;
   }
 }
 
+using Values = std::vector<std::pair<std::string, double>>;
+
 // Every field of the JSON object under its full name, as the text view names it.
-void Flatten(const nlohmann::ordered_json& object, const std::string& prefix,
-             std::vector<std::pair<std::string, nlohmann::ordered_json>>& out) {
+void Flatten(const nlohmann::ordered_json& object, const std::string& prefix, Values& out) {
   for (const auto& [key, value] : object.items()) {
     if (value.is_object()) {
       Flatten(value, prefix + key + ".", out);
     } else {
-      out.emplace_back(prefix + key, value);
+      out.emplace_back(prefix + key, value.is_string() ? std::stod(value.get<std::string>())
+                                                       : value.get<double>());
     }
   }
 }
 
-TEST_F(ToolCli, ExportReadsBackAsTheRecords) {
+// RFC 4180: cells separated by commas, rows by LF or CR LF, quoted cells
+// with doubled quotes inside.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1);
+  std::string cell;
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      cell += text[++i];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted || (c != ',' && c != '\n' && c != '\r')) {
+      cell += c;
+    } else if (c != '\r') {
+      rows.back().push_back(cell);
+      cell.clear();
+      if (c == '\n') rows.emplace_back();
+    }
+  }
+  rows.pop_back();  // after the last line end
+  return rows;
+}
+
+// Every field of a record under its full name, as numbers.
+class FieldList : public chkrsl::FieldVisitor {
+ public:
+  void Enter(const chkrsl::FieldName& n) override { path_.Enter(n); }
+  void Leave() override { path_.Leave(); }
+  void Int(const chkrsl::FieldName& n, int32_t v) override { values.emplace_back(path_.Of(n), v); }
+  void Double(const chkrsl::FieldName& n, double v) override { values.emplace_back(path_.Of(n), v); }
+  void Flag(const chkrsl::FieldName& n, uint8_t v) override { values.emplace_back(path_.Of(n), v); }
+  Values values;
+
+ private:
+  chkrsl::FieldPath path_;
+};
+
+// The exported fields of a record equal, in order, what the library reads.
+void ExpectRecord(const std::string& label, int number, const Values& got) {
+  FieldList expected;
+  CHKRsl* rec = nullptr;
+  DataForWallEdge* edge = nullptr;
+  int kind = 0;
+  const int read = label == "edge"   ? GetOneEdgeRsl(edge, number)
+                   : label == "wall" ? GetOneWallRsl(rec, number)
+                                     : GetOneEleRsl(rec, kind, number);
+  ASSERT_EQ(read, 1) << label << " " << number;
+  if (edge) chkrsl::VisitFields(*edge, expected);
+  if (rec) chkrsl::VisitFields(*rec, expected);
+  delete rec;
+  delete edge;
+  ASSERT_EQ(got.size(), expected.values.size()) << label << " " << number;
+  for (size_t i = 0; i < got.size(); ++i) {
+    EXPECT_EQ(got[i].first, expected.values[i].first) << label << " " << number;
+    const double want = expected.values[i].second;
+    EXPECT_TRUE(got[i].second == want || (std::isnan(want) && std::isnan(got[i].second)))
+        << label << " " << number << " " << got[i].first;
+  }
+}
+
+TEST_F(ToolCli, ExportsReadBackAsTheRecords) {
   ASSERT_TRUE(chkrsl_cli::OpenProjectPath(kExample));
-  chkrsl_cli::AdoptStoredSections();
-  std::istringstream lines(Run({"-p", kExample, "export"}, 0));
-  std::string line;
+  chkrsl::host::AdoptStoredSectionTypes();
+  constexpr int kRecords = 26 + 3 + 4;  // elements, walls, edges
+  std::istringstream lines(Run({"-p", kExample, "export", "--walls"}, 0));
   int records = 0;
-  while (std::getline(lines, line)) {
+  for (std::string line; std::getline(lines, line); ++records) {
     const nlohmann::ordered_json j = nlohmann::ordered_json::parse(line);
-    CHKRsl* rec = nullptr;
-    int kind = 0;
-    ASSERT_EQ(GetOneEleRsl(rec, kind, j.at("element").get<int>()), 1) << line;
-    EXPECT_EQ(j.at("kind").get<int>(), kind);
-    chkrsl_cli::FieldList expected;
-    chkrsl::VisitFields(*rec, expected);
-    delete rec;
-    std::vector<std::pair<std::string, nlohmann::ordered_json>> got;
+    Values got;
     Flatten(j.at("fields"), "", got);
-    ASSERT_EQ(got.size(), expected.values.size()) << line;
-    for (size_t i = 0; i < got.size(); ++i) {
-      EXPECT_EQ(got[i].first, expected.values[i].name);
-      EXPECT_EQ(got[i].second.get<double>(), expected.values[i].AsDouble()) << got[i].first;
-    }
-    ++records;
+    ExpectRecord(j.begin().key(), j.begin().value().get<int>(), got);
   }
-  EXPECT_EQ(records, 26);
-  const std::string csv = Run({"-p", kExample, "export", "--format", "csv", "--excel"}, 0);
-  EXPECT_EQ(csv.rfind("\xEF\xBB\xBFrecord,number,kind,class,file,eleNo,typeCode,secType,", 0), 0u);
+  EXPECT_EQ(records, kRecords);
+
+  // Standard output: one row per field.
+  const auto rows = ReadCsv(Run({"-p", kExample, "export", "--format", "csv", "--walls"}, 0));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"record", "number", "kind", "class", "file",
+                                               "field", "value"}));
+  std::vector<std::pair<std::string, int>> order;
+  std::map<std::pair<std::string, int>, Values> fields;
+  for (size_t r = 1; r < rows.size(); ++r) {
+    ASSERT_EQ(rows[r].size(), 7u) << r;
+    const std::pair<std::string, int> key(rows[r][0], std::stoi(rows[r][1]));
+    if (!fields.count(key)) order.push_back(key);
+    fields[key].emplace_back(rows[r][5], std::stod(rows[r][6]));
+  }
+  for (const auto& key : order) ExpectRecord(key.first, key.second, fields[key]);
+  EXPECT_EQ(order.size(), static_cast<size_t>(kRecords));
+
+  // A new folder of files, one per class: a row per record under the
+  // union of the class's fields, empty where a record has none.
+  const std::string dir = folder + "/out/csv";
+  Run({"-p", kExample, "export", "--format", "csv", "--walls", "--excel", "--output-dir", dir}, 0);
+  records = 0;
+  for (const auto& file : std::filesystem::directory_iterator(dir)) {
+    const Bytes bytes = chkrsl_test::ReadFileBytes(file.path().string());
+    const std::string text(bytes.begin(), bytes.end());
+    ASSERT_EQ(text.rfind("\xEF\xBB\xBFrecord,number,kind,class,file,", 0), 0u) << file.path();
+    const auto table = ReadCsv(text.substr(3));
+    for (size_t r = 1; r < table.size(); ++r, ++records) {
+      ASSERT_EQ(table[r].size(), table[0].size()) << file.path() << " " << r;
+      EXPECT_EQ(table[r][3] + ".csv", file.path().filename().string());
+      Values got;
+      for (size_t c = 5; c < table[r].size(); ++c)
+        if (!table[r][c].empty()) got.emplace_back(table[0][c], std::stod(table[r][c]));
+      ExpectRecord(table[r][0], std::stoi(table[r][1]), got);
+    }
+  }
+  EXPECT_EQ(records, kRecords);
 }
 
-TEST_F(ToolCli, DiffNamesTheElementAndFieldThatChanged) {
-  CopyExample();
-  Bytes steel = ReadProjectFile("CHKST");
-  chkrsl_test::Bytes changed;
-  chkrsl_test::PutF64(changed, 2.5);
-  std::copy(changed.begin(), changed.end(), steel.begin() + 4 + 40);  // element 1, dBase[0]
-  WriteProjectFile("CHKST", steel);
-  const std::string out = Run({"diff", kExample, Copy()}, 1);
-  EXPECT_NE(out.find("kind 6:\n  element 1: value dBase[0]: 1 -> 2.5\ndiff: 1 element differs\n"),
-            std::string::npos) << out;
-  Run({"diff", kExample, Copy(), "--tolerance", "0.7"}, 0);
+TEST_F(ToolCli, DiffNamesWhatChangedWhereAndHowMuch) {
+  const auto set = [](size_t at, double v) {
+    return [at, v](Bytes& b) {
+      Bytes value;
+      chkrsl_test::PutF64(value, v);
+      std::copy(value.begin(), value.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+    };
+  };
+  const auto steelBase = set(4 + 40, 2.5);  // element 1, dBase[0]: 1
+  struct Case {
+    const char* ext;  // the file changed in the copy ("EFFAL": written anew)
+    std::function<void(Bytes&)> change;
+    std::vector<std::string> options;
+    int status;
+    std::string fragment;
+  } cases[] = {
+      {"CHKST", steelBase, {}, 1,
+       "structure kind 6:\n  element 1: value dBase[0]: 1 -> 2.5\ndiff: 1 record differs\n"},
+      {"CHKST", steelBase, {"--tolerance", "0.7"}, 0, "diff: 0 records differ\n"},
+      {"CHKST", steelBase, {"--atol", "1.5"}, 0, "diff: 0 records differ\n"},
+      {"CHKST", steelBase, {"--json"}, 1,
+       R"({"kinds":[{"kind":6,"changes":[{"element":1,"change":"value","field":"dBase[0]","old":1,"new":2.5}]}],"walls":[],)"},
+      {"CHKST", set(4 + 40, std::nan("")), {"--json"}, 1, R"("old":1,"new":"nan"})"},
+      {"CHKST", steelBase, {"--stat"}, 1,
+       "structure kind 6    DataForSteel                   0        0        1\n"
+       "fields that changed most (records):\n  dBase[0]: 1\n"},
+      {"CHKST", steelBase, {"-q"}, 1, " differ\n"},
+      {"CHKST", [](Bytes& b) { b.resize(900); }, {"--json"}, 1,
+       R"({"element":5,"change":"removed","file":"CHKST"}]}],"walls":[],"edges":[],"effectiveAreas":[],"purlin":[],"damagedFiles":[{"side":"new","file":"CHKST","offset":747,"problem":"entry 1 of element 4 cut short)"},
+      {"CHKCW", set(4 + 65, 7), {}, 1, "walls:\n  wall 21: value baseDbl[0]: "},
+      {"Edge", set(4 + 149 + 4 + 145 - 8, 7), {}, 1, "wall edges:\n  edge 2: value dRsl[16]: "},
+      {"PCR", set(0, 7), {}, 1, "purlin design:\n  value check.A: "},
+      {"EFFAL", nullptr, {}, 1, "effective areas:\n  element 106: added (EFFAL)\n"},
+  };
+  for (const Case& c : cases) {
+    CopyExample();
+    if (c.change) {
+      Bytes bytes = ReadProjectFile(c.ext);
+      c.change(bytes);
+      WriteProjectFile(c.ext, bytes);
+    } else {
+      chkrsl::host::OpenProject(folder, "proj");
+      CTypedPtrArray<CPtrArray, DataForEffArea*> areas;
+      areas.Add(new DataForEffArea);
+      areas[0]->eleNo = 106;
+      WriteAlEffArea(areas);
+      delete areas[0];
+    }
+    std::vector<std::string> args{"diff", kExample, Copy()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const std::string out = Run(args, c.status);
+    EXPECT_NE(out.find(c.fragment), std::string::npos) << c.ext << "\n" << out;
+  }
+}
 
-  steel.resize(900);  // the new side cut short
-  WriteProjectFile("CHKST", steel);
-  const std::string cut = Run({"diff", kExample, Copy(), "--json"}, 1);
-  EXPECT_NE(cut.find(R"("change":"damaged","file":"CHKST","old":"new")"), std::string::npos) << cut;
+// Progress goes where it is asked to and only there; --quiet turns it off.
+TEST_F(ToolCli, LongCommandsShowProgressOnlyWhereAsked) {
+  const chkrsl_cli::ProgressOptions terminal{nullptr, 0.0};
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-p", kExample, "verify"}, {"-p", kExample, "summary"},
+        {"-p", kExample, "export", "--output-dir", folder + "/out", "--format", "csv"},
+        {"diff", kExample, kExample}}) {
+    std::ostringstream out, err, shown;
+    chkrsl_cli::ProgressOptions options = terminal;
+    options.err = &shown;
+    EXPECT_EQ(chkrsl_cli::RunCli(args, out, err, options), 0);
+    EXPECT_NE(shown.str().find("\rchkrsl " + args[args[0] == "-p" ? 2 : 0] + ": "),
+              std::string::npos) << shown.str();
+    EXPECT_EQ(shown.str().back(), '\r');  // the line cleared at the end
+    std::vector<std::string> quiet = args;
+    quiet.push_back("--quiet");
+    shown.str("");
+    EXPECT_EQ(chkrsl_cli::RunCli(quiet, out, err, options), 0);
+    EXPECT_EQ(shown.str(), "");
+  }
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ TEST_F(ToolPurlinReport, WritesBothExampleDesignsWithTheirCombinations) {
   EXPECT_NE(out.str().find("    (3) 1.20 恒载 + 1.40 活载工况1 + 1.40 x 0.60 风载工况1\r\n"),
             std::string::npos);
   EXPECT_NE(out.str().find("v/l = 1/231 <= 1/150"), std::string::npos);
+  EXPECT_FALSE(std::ifstream(folder + "/example.Chk_WLT").good());  // printing writes nothing
 
   ASSERT_EQ(Run("example_wall", {}), 0) << err.str();
   EXPECT_EQ(out.str(), folder + "/example_wall.Chk_QLT\n");

@@ -1,7 +1,12 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
+
+#include "chkrsl/internal.h"
 
 #include "commands.h"
 #include "concrete_commands.h"
@@ -16,9 +21,12 @@ namespace chkrsl_cli {
 namespace {
 
 constexpr const char kExitCodes[] =
+    "The project: -p <folder>/<name> (or its <name>.CHKTT file), before or after the command, or "
+    "CHKRSL_PROJECT.\n"
     "Exit codes: 0 success; 1 the answer is no (verify found problems, diff found differences, "
-    "an element has no readable result); 2 the input cannot be used (a project file that cannot "
-    "be found or opened, an unreadable element table); 64 usage.";
+    "an element has no readable result or is not in its table, export left entries out or found "
+    "nothing to export); 2 the input cannot be used (a project file that cannot be found or "
+    "opened, an unreadable element table); 64 usage.";
 
 CLI::App* Command(CLI::App& app, const char* name, const char* about, const std::string& example) {
   CLI::App* c = app.add_subcommand(name, about);
@@ -26,8 +34,30 @@ CLI::App* Command(CLI::App& app, const char* name, const char* about, const std:
   return c;
 }
 
+constexpr const char kNoProject[] =
+    "chkrsl: no project given: name it with -p <folder>/<name> (or its <name>.CHKTT file), or set "
+    "CHKRSL_PROJECT\n";
+
+// Accepts only one of `valid`; the message lists them.
+CLI::Validator OneOf(const std::vector<std::string>& valid, const std::string& what) {
+  return CLI::Validator(
+      [valid, what](std::string& value) {
+        if (std::find(valid.begin(), valid.end(), value) != valid.end()) return std::string();
+        std::string list;
+        for (const std::string& v : valid) list += (list.empty() ? "" : ", ") + v;
+        return value + " is not " + what + "; one of: " + list;
+      },
+      "", "");
+}
+
+std::vector<std::string> KindNames() {
+  std::vector<std::string> names;
+  for (int kind : StructureKinds()) names.push_back(std::to_string(kind));
+  return names;
+}
+
 struct Args {
-  std::string project = "examples/project/example";
+  std::string project;
   bool json = false;
   int number = 0;
   InfoKind infoKind = InfoKind::kMember;
@@ -41,6 +71,7 @@ struct Args {
   std::string format = "jsonl";
   std::string elements;
   DiffOptions diff;
+  bool quiet = false;
 };
 
 // The project file a command cannot do without.
@@ -51,12 +82,19 @@ const char* RequiredFile(const CLI::App& c) {
   return "CHKTT";
 }
 
-int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
+int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err,
+             ProgressOptions progress) {
   CLI::App* c = app.get_subcommands().front();
   const std::string& n = c->get_name();
-  const Output o{out, err, a.json};
-  if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, out);
+  Alerts alerts(err);
+  if (a.quiet || a.diff.brief) progress.err = nullptr;
+  const Output o{out, err, a.json, alerts, progress};
+  if (n == "rule") return PrintRule(a.plate, a.ruleCode, a.ratio, a.useEffective, o);
   if (n == "diff") return DiffProjects(a.diff, o);
+  if (a.project.empty()) {
+    err << kNoProject;
+    return kExitUsage;
+  }
   if (!OpenProjectPath(a.project)) {
     err << "chkrsl: '" << a.project << "' names no project (expected <folder>/<name>)\n";
     return kExitUnusable;
@@ -64,7 +102,11 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
   if (const char* ext = RequiredFile(*c)) {
     if (!CheckReadable(ProjectFile(ext), err)) return kExitUnusable;
   }
-  if (n == "purlin-report") return WritePurlinReport(a.report, out, err);
+  if (n == "purlin-report") {
+    const int status = WritePurlinReport(a.report, out, err);
+    alerts.Say(ProjectFile("PCR"));
+    return status;
+  }
   if (n == "verify") return VerifyProject(o);
   if (n == "summary") return SummarizeProject(o);
   if (n == "list") return ListResults(o);
@@ -76,7 +118,8 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err) {
     }
     return ExportRecords(a.exporting, o);
   }
-  AdoptStoredSections();
+  // The tool has no design document: the stored section types stand for it.
+  chkrsl::host::AdoptStoredSectionTypes();
   if (n == "show") return ShowElement(a.number, o);
   if (n == "walls") return ListWalls(o);
   if (n == "wall") return ShowWall(a.number, o);
@@ -91,17 +134,24 @@ void AddJson(CLI::App* c, Args& a) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Inspect, verify, export and compare the member check results of a project."};
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ProgressOptions& progress) {
+  CLI::App app{"Inspect, verify, export and compare the member check results of a project.",
+               "chkrsl"};
   app.footer(kExitCodes);
+  app.set_version_flag("--version", "chkrsl " CHKRSL_VERSION);
+  // Options of the whole tool (-p) may also come after the command.
+  app.fallthrough();
   // An absolute path such as /data/run1/hall is an argument on every
   // system, never a Windows-style option.
   app.allow_windows_style_options(false);
   app.require_subcommand(1);
   Args a;
   app.add_option("-p,--project", a.project,
-                 "Project as <folder>/<name>; its files are <folder>/<name>.<ext>")
-      ->capture_default_str();
+                 "Project as <folder>/<name> (its files are <folder>/<name>.<ext>) or its "
+                 "<name>.CHKTT file")
+      ->envname("CHKRSL_PROJECT");
+  app.add_flag("--quiet", a.quiet, "Show no progress on standard error");
 
   CLI::App* list = Command(app, "list", "List the check result of every element", "list --json");
   AddJson(list, a);
@@ -144,17 +194,28 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                   "Write one file per record class into this folder");
   exp->add_flag("--excel", a.exporting.excel, "Start CSV files with a UTF-8 byte-order mark");
   exp->add_option("--elements", a.elements, "Element numbers and ranges, e.g. 1,5-9");
-  exp->add_option("--kind", a.exporting.kind, "Structure kind");
-  exp->add_option("--class", a.exporting.className, "Record class, e.g. DataForSteel");
+  exp->add_option("--kind", a.exporting.kind, "Structure kind")
+      ->check(OneOf(KindNames(), "a structure kind with result files"));
+  exp->add_option("--class", a.exporting.className, "Record class, e.g. DataForSteel")
+      ->check(OneOf(RecordClasses(), "a record class"));
   exp->add_flag("--walls", a.exporting.walls, "Also export the walls and wall edges");
 
   CLI::App* diff = app.add_subcommand("diff", "Compare the results of two projects");
-  diff->footer("Example: chkrsl diff run1/example run2/example --tolerance 1e-9");
+  diff->footer("Example: chkrsl diff run1/example run2/example --tolerance 1e-9 --stat");
   diff->add_option("old", a.diff.oldProject, "Old project as <folder>/<name>")->required();
   diff->add_option("new", a.diff.newProject, "New project as <folder>/<name>")->required();
   diff->add_option("--tolerance", a.diff.tolerance,
-                   "Relative tolerance for values (default 0: exact)")
+                   "Relative tolerance: values within T * max(|old|, |new|) are equal")
       ->check(CLI::NonNegativeNumber);
+  diff->add_option("--atol", a.diff.atol, "Absolute tolerance: values within A are equal")
+      ->check(CLI::NonNegativeNumber);
+  CLI::Option* stat = diff->add_flag(
+      "--stat", a.diff.stat,
+      "Counts of added, removed and changed records per part and class, and the fields that "
+      "changed most");
+  diff->add_flag("-q,--quiet", a.diff.brief,
+                 "Only whether the projects differ (stops at the first difference)")
+      ->excludes(stat);
   AddJson(diff, a);
 
   CLI::App* rule = app.add_subcommand("rule", "Print the clause text and verdict of a plate check");
@@ -168,6 +229,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   rule->add_option("ratio", a.ratio, "Checked ratio over its limit, or a marker value")->required();
   rule->add_flag("--effective", a.useEffective,
                  "A web that exceeds its limit takes the effective section");
+  AddJson(rule, a);
 
   CLI::App* purlin =
       Command(app, "purlin-report", "Write the purlin design report", "purlin-report --print");
@@ -178,9 +240,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                      "Load combinations as JSON (default <project>.LoadComb.json when present)");
   purlin->add_option("--output-dir", a.report.outputFolder, "Folder of the report")
       ->capture_default_str();
-  purlin->add_flag("--print", a.report.print, "Print the report as UTF-8 instead of its path");
-  purlin->add_flag("--open", a.report.open,
-                   "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)");
+  CLI::Option* print = purlin->add_flag(
+      "--print", a.report.print, "Print the report as UTF-8 instead of writing it; no file is written");
+  purlin->add_flag("--open", a.report.open, "Open the report in the viewer (CHKRSL_VIEWER, xdg-open)")
+      ->excludes(print);
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -189,7 +252,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitOk : kExitUsage;
   }
-  return Dispatch(app, a, out, err);
+  return Dispatch(app, a, out, err, progress);
 }
 
 }  // namespace chkrsl_cli

@@ -63,17 +63,26 @@ int ListResults(const Output& o) {
   }
   if (o.json) json.EndArray().EndObject().EndLine();
   if (status != kExitOk)
-    o.err << "chkrsl: some elements have no readable result; 'chkrsl verify' says why\n";
+    o.err << "chkrsl: " << ProjectFile("CHKTT")
+          << ": some elements listed have no readable result; 'chkrsl verify' says why\n";
   return status;
+}
+
+bool SayUnreadable(int eleNo, const Output& o) {
+  ElementTable table;
+  if (!LoadElementTable(table, o.err)) return false;
+  o.err << "chkrsl: element " << eleNo
+        << (table.kindOf.count(eleNo)
+                ? " has no readable result; 'chkrsl verify' says why\n"
+                : " is not in the element table " + ProjectFile("CHKTT") + "\n");
+  o.alerts.Say("element " + std::to_string(eleNo));
+  return true;
 }
 
 int ShowElement(int eleNo, const Output& o) {
   CHKRsl* got = nullptr;
   int kind = 0;
-  if (!GetOneEleRsl(got, kind, eleNo)) {
-    o.err << "chkrsl: element " << eleNo << " has no readable result\n";
-    return kExitNo;
-  }
+  if (!GetOneEleRsl(got, kind, eleNo)) return SayUnreadable(eleNo, o) ? kExitNo : kExitUnusable;
   std::unique_ptr<CHKRsl> rec(got);
   PrintRecord(o.out, o.json, "element", eleNo, kind, *rec);
   return kExitOk;

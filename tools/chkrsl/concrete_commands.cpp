@@ -1,5 +1,6 @@
 #include "concrete_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 #include "chkrsl/internal.h"
 #include "field_output.h"
 #include "project_loader.h"
+#include "verify_command.h"
 
 namespace chkrsl_cli {
 namespace {
@@ -77,13 +79,14 @@ AcIntArray ToAcArray(const std::vector<int>& numbers) {
 }
 
 template <class Info>
-int PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label, const std::vector<int>& numbers,
-              const Output& o) {
+void PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label, const std::vector<int>& numbers,
+               const Output& o) {
   AcIntArray ac = ToAcArray(numbers);
   Info* info = nullptr;
   if (!get(ac, info)) {
-    o.err << "chkrsl: no display info: not every " << label << " has a readable result\n";
-    return kExitNo;
+    o.err << "chkrsl: no display info for the " << label << "s whose results were read\n";
+    o.alerts.Say(std::string(label) + "s");
+    return;
   }
   JsonWriter json(o.out);
   if (o.json) json.BeginObject().Key("info").BeginArray();
@@ -91,7 +94,54 @@ int PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label, const std::ve
     PrintValues(o, json, label, numbers[i], Describe(info[i]));
   if (o.json) json.EndArray().EndObject().EndLine();
   ReleaseChkInfo(info);
-  return kExitOk;
+}
+
+// Why wall eleNo (edge edgeNo) has no readable result.
+std::string WallAbsence(int eleNo) {
+  const WallList list = ReadWallList();
+  if (std::find(list.walls.begin(), list.walls.end(), eleNo) == list.walls.end())
+    return "is not in the wall list " + ProjectFile("CHKWT");
+  return "has no readable result; 'chkrsl verify' says why";
+}
+
+std::string EdgeAbsence(int edgeNo) {
+  const WallList list = ReadWallList();
+  if (edgeNo < 1 || edgeNo > list.edges)
+    return "is not among the edges 1.." + std::to_string(list.edges) + " of the wall list " +
+           ProjectFile("CHKWT");
+  return "has no readable result; 'chkrsl verify' says why";
+}
+
+// Whether the display info can answer for `number`; if not, says why.
+bool Answerable(InfoKind kind, int number, const Output& o) {
+  if (kind == InfoKind::kMember) {
+    CHKRsl* got = nullptr;
+    int structureKind = 0;
+    if (!GetOneEleRsl(got, structureKind, number)) {
+      SayUnreadable(number, o);
+      return false;
+    }
+    std::unique_ptr<CHKRsl> rec(got);
+    const auto* concrete = dynamic_cast<const DataForConcreteBase*>(rec.get());
+    const ConcreteSubKind sub = concrete ? concrete->SubKind() : ConcreteSubKind::kNone;
+    if (sub != ConcreteSubKind::kNone && sub != ConcreteSubKind::kWall) return true;
+    o.err << "chkrsl: element " << number << " is not a concrete frame member (its record is "
+          << chkrsl::RecordClassName(*rec) << (concrete ? " of a wall or unknown member kind" : "")
+          << ")\n";
+    return false;
+  }
+  const bool wall = kind == InfoKind::kWall;
+  CHKRsl* wallRec = nullptr;
+  DataForWallEdge* edgeRec = nullptr;
+  const bool read = wall ? GetOneWallRsl(wallRec, number) : GetOneEdgeRsl(edgeRec, number);
+  delete wallRec;
+  delete edgeRec;
+  if (read) return true;
+  const std::string about = (wall ? "wall " : "edge ") + std::to_string(number);
+  o.err << "chkrsl: " << about << " " << (wall ? WallAbsence(number) : EdgeAbsence(number))
+        << "\n";
+  o.alerts.Say(about);
+  return false;
 }
 
 }  // namespace
@@ -127,14 +177,19 @@ int ListWalls(const Output& o) {
   if (o.json) json.EndArray().EndObject().EndLine();
   chkrsl::DeleteAllRecords(walls);
   chkrsl::DeleteAllEdges(edges);
-  if (status != kExitOk) o.err << "chkrsl: walls or edges not readable; 'chkrsl verify' says why\n";
+  if (status != kExitOk) {
+    o.err << "chkrsl: " << ProjectFile("CHKCW")
+          << ": not every wall and edge is readable; 'chkrsl verify' says why\n";
+    o.alerts.Say(ProjectFile("CHKCW"));
+  }
   return status;
 }
 
 int ShowWall(int eleNo, const Output& o) {
   CHKRsl* got = nullptr;
   if (!GetOneWallRsl(got, eleNo)) {
-    o.err << "chkrsl: wall " << eleNo << " has no readable result\n";
+    o.err << "chkrsl: wall " << eleNo << " " << WallAbsence(eleNo) << "\n";
+    o.alerts.Say("wall " + std::to_string(eleNo));
     return kExitNo;
   }
   std::unique_ptr<CHKRsl> wall(got);
@@ -145,7 +200,8 @@ int ShowWall(int eleNo, const Output& o) {
 int ShowEdge(int edgeNo, const Output& o) {
   DataForWallEdge* got = nullptr;
   if (!GetOneEdgeRsl(got, edgeNo)) {
-    o.err << "chkrsl: edge " << edgeNo << " has no readable result\n";
+    o.err << "chkrsl: edge " << edgeNo << " " << EdgeAbsence(edgeNo) << "\n";
+    o.alerts.Say("edge " + std::to_string(edgeNo));
     return kExitNo;
   }
   std::unique_ptr<DataForWallEdge> edge(got);
@@ -154,12 +210,17 @@ int ShowEdge(int edgeNo, const Output& o) {
 }
 
 int PrintDisplayInfo(InfoKind kind, const std::vector<int>& numbers, const Output& o) {
-  switch (kind) {
-    case InfoKind::kMember: return PrintInfo(GetCTMemberChkInfo, "member", numbers, o);
-    case InfoKind::kWall: return PrintInfo(GetCTWallChkInfo, "wall", numbers, o);
-    case InfoKind::kEdge: return PrintInfo(GetCTEdgeChkInfo, "edge", numbers, o);
+  std::vector<int> answered;
+  for (int n : numbers)
+    if (Answerable(kind, n, o)) answered.push_back(n);
+  if (!answered.empty()) {
+    switch (kind) {
+      case InfoKind::kMember: PrintInfo(GetCTMemberChkInfo, "member", answered, o); break;
+      case InfoKind::kWall: PrintInfo(GetCTWallChkInfo, "wall", answered, o); break;
+      case InfoKind::kEdge: PrintInfo(GetCTEdgeChkInfo, "edge", answered, o); break;
+    }
   }
-  return kExitUsage;
+  return answered.size() == numbers.size() ? kExitOk : kExitNo;
 }
 
 }  // namespace chkrsl_cli

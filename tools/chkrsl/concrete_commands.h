@@ -18,7 +18,9 @@ int ShowEdge(int edgeNo, const Output& o);
 // What the display info command describes.
 enum class InfoKind { kMember, kWall, kEdge };
 
-// The display structures the host would receive for the numbers.
+// The display structures the host would receive for the numbers that have
+// one; each other number is named on the error stream with the reason, and
+// the exit is then 1.
 int PrintDisplayInfo(InfoKind kind, const std::vector<int>& numbers, const Output& o);
 
 }  // namespace chkrsl_cli

@@ -1,116 +1,136 @@
 #include "export_command.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <system_error>
+#include <unordered_map>
 
 #include "chkrsl/internal.h"
-#include "field_output.h"
+#include "json_writer.h"
 #include "project_loader.h"
+#include "record_fields.h"
 #include "record_walk.h"
 
 namespace chkrsl_cli {
 namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr char kEdgeClass[] = "DataForWallEdge";
+constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
 
-// Where the records of each class go: the output stream, or one file per
-// class in the output folder; each CSV target remembers its columns.
-class Targets {
- public:
-  Targets(const ExportOptions& opt, std::ostream& out) : opt_(opt), out_(out) {}
-
-  std::ostream& For(const std::string& className, std::string*& columns) {
-    Target& t = targets_[opt_.outputDir.empty() ? std::string() : className];
-    if (!t.stream) {
-      if (opt_.outputDir.empty()) {
-        t.stream = &out_;
-      } else {
-        const std::string path = opt_.outputDir + "/" + className + (opt_.csv ? ".csv" : ".jsonl");
-        t.file = std::make_unique<std::ofstream>(path, std::ios::binary);
-        t.stream = t.file.get();
-        if (!*t.file) failed_ = path;
-      }
-      if (opt_.csv && opt_.excel) *t.stream << kByteOrderMark;
-    }
-    columns = &t.columns;
-    return *t.stream;
-  }
-  const std::string& Failed() const { return failed_; }
-
- private:
-  struct Target {
-    std::unique_ptr<std::ofstream> file;
-    std::ostream* stream = nullptr;
-    std::string columns;
-  };
-  const ExportOptions& opt_;
-  std::ostream& out_;
-  std::map<std::string, Target> targets_;
-  std::string failed_;
-};
-
+// What precedes the fields of a record.
 struct RecordKey {
   const char* label;  // "element", "wall" or "edge"
   int number;
   int kind;  // 0: none
-  std::string className;
-  std::string file;
+  const char* file;
 };
 
-void WriteJsonLine(std::ostream& out, const RecordKey& key,
-                   const std::function<void(chkrsl::FieldVisitor&)>& visit) {
-  JsonWriter w(out);
-  w.BeginObject().Key(key.label).Int(key.number);
-  if (key.kind) w.Key("kind").Int(key.kind);
-  w.Key("class").String(key.className).Key("file").String(key.file).Key("fields").BeginObject();
-  JsonFields fields(w);
-  visit(fields);
-  w.EndObject().EndObject().EndLine();
-}
-
-// A header line precedes every run of rows whose columns differ from the
-// row before (records of one class can differ in their list lengths).
-void WriteCsvRow(std::ostream& out, std::string& columns, const RecordKey& key,
-                 const std::function<void(chkrsl::FieldVisitor&)>& visit) {
-  FieldList list;
-  visit(list);
-  std::string header = "record,number,kind,class,file";
-  for (const NamedValue& v : list.values) header += "," + v.name;
-  if (header != columns) {
-    out << header << "\n";
-    columns = header;
+// The columns of one record class: the union of its records' fields, each
+// where the layouts put it (a list widened to its longest length).
+class ClassColumns {
+ public:
+  void Merge(const std::vector<std::string>& names) {
+    auto last = order_.end();  // the last name met that was there before
+    for (const std::string& name : names) {
+      auto at = at_.find(name);
+      if (at != at_.end()) {
+        last = at->second;
+        continue;
+      }
+      last = order_.insert(last == order_.end() ? order_.begin() : std::next(last), name);
+      at_.emplace(name, last);
+    }
   }
-  out << key.label << "," << key.number << "," << key.kind << "," << key.className << ","
-      << key.file;
-  for (const NamedValue& v : list.values) out << "," << v.Text();
-  out << "\n";
-}
+  void Freeze() {
+    frozen_.assign(order_.begin(), order_.end());
+    for (size_t c = 0; c < frozen_.size(); ++c) index_.emplace(frozen_[c], static_cast<int>(c));
+  }
+  int Column(const std::string& name) const {
+    auto c = index_.find(name);
+    return c == index_.end() ? -1 : c->second;
+  }
+  const std::vector<std::string>& Names() const { return frozen_; }
+
+ private:
+  std::list<std::string> order_;
+  std::unordered_map<std::string, std::list<std::string>::iterator> at_;
+  std::vector<std::string> frozen_;
+  std::unordered_map<std::string, int> index_;
+};
+
+// Where records go: the output stream, or a file per class.
+struct Target {
+  std::unique_ptr<std::ofstream> file;
+  std::ostream* stream = nullptr;
+  std::string path;
+  OutBuffer buf;
+  int columns = 0;  // CSV by class: the class's field columns
+};
 
 class Exporter {
  public:
-  Exporter(const ExportOptions& opt, const Output& o) : opt_(opt), o_(o), targets_(opt, o.out) {}
+  Exporter(const ExportOptions& opt, const Output& o, const ElementTable& table)
+      : opt_(opt), o_(o), table_(table) {}
 
-  int Run(const ElementTable& table) {
-    ForEachEntry(ElementFileExts(), [&](const std::string& ext, const chkrsl::WalkedEntry& e) {
-      auto kind = table.kindOf.find(e.header.eleNo);
-      const int k = kind == table.kindOf.end() ? 0 : kind->second;
-      if (!Wanted(e.header.eleNo, k)) return;
-      Record({"element", e.header.eleNo, k, "", ext}, e);
-    });
-    if (opt_.walls) ExportWalls();
-    if (!targets_.Failed().empty()) {
-      o_.err << "chkrsl: cannot write " << targets_.Failed() << "\n";
-      return kExitUnusable;
+  int Run() {
+    const bool byClass = !opt_.outputDir.empty();
+    if (byClass && !MakeFolder()) return kExitUnusable;
+    const int passes = opt_.csv && byClass ? 2 : 1;
+    std::vector<std::string> paths;
+    for (const std::string& ext : ElementFiles()) paths.push_back(ProjectFile(ext));
+    if (opt_.walls && !opt_.kind) paths.push_back(ProjectFile("CHKCW"));
+    int files = 0;
+    const int64_t bytes = SizeOfFiles(paths, files);
+    progress_.emplace(o_.progress, "export", passes * files, passes * bytes);
+    if (passes == 2) {
+      // The columns of each class are known only once every record is seen.
+      Walk(Pass::kColumns);
+      for (auto& entry : columns_) entry.second.Freeze();
     }
-    if (undecoded_ == 0) return kExitOk;
-    o_.err << "chkrsl: " << undecoded_ << " entries could not be decoded and were left out; "
-           << "'chkrsl verify' says why\n";
-    return kExitNo;
+    Walk(Pass::kWrite);
+    for (auto& entry : targets_) {
+      Target& t = entry.second;
+      t.buf.Flush();
+      if (t.file && !t.file->flush()) Failed(t.path);
+    }
+    progress_->Clear();
+    if (!failedWrite_.empty()) return kExitUnusable;
+    if (exported_ == 0 && problems_ == 0) {
+      o_.err << "chkrsl: no record matches the selection\n";
+      return kExitNo;
+    }
+    return problems_ ? kExitNo : kExitOk;
   }
 
  private:
+  enum class Pass { kColumns, kWrite };
+
+  bool MakeFolder() {
+    std::error_code ec;
+    std::filesystem::create_directories(opt_.outputDir, ec);
+    if (!ec && std::filesystem::is_directory(opt_.outputDir, ec)) return true;
+    o_.err << "chkrsl: cannot make the folder " << opt_.outputDir << ": "
+           << (ec ? ec.message() : std::string("a file of that name is in the way")) << "\n";
+    return false;
+  }
+
+  void Failed(const std::string& path) {
+    if (!failedWrite_.empty()) return;
+    failedWrite_ = path;
+    if (progress_) progress_->Clear();
+    o_.err << "chkrsl: cannot write " << path << ": " << std::strerror(errno) << "\n";
+  }
+
   bool Wanted(int eleNo, int kind) const {
     if (opt_.kind && kind != opt_.kind) return false;
     if (opt_.elements.empty()) return true;
@@ -119,40 +139,231 @@ class Exporter {
     return false;
   }
 
-  void Record(RecordKey key, const chkrsl::WalkedEntry& e) {
-    if (!e.rec) {
-      ++undecoded_;
+  // The element files the selected kind is stored in.
+  std::vector<std::string> ElementFiles() const {
+    if (!opt_.kind) return ElementFileExts();
+    chkrsl::KindFiles kf;
+    if (!chkrsl::FilesOfKind(opt_.kind, kf)) return {};
+    std::vector<std::string> exts{chkrsl::ResultFileName(kf.plain)};
+    if (kf.paired) exts.push_back(chkrsl::ResultFileName(kf.companion));
+    return exts;
+  }
+
+  void Walk(Pass pass) {
+    pass_ = pass;
+    for (const std::string& ext : ElementFiles()) WalkResults(ext, "element");
+    if (!opt_.walls || opt_.kind) return;
+    WalkResults("CHKCW", "wall");
+    const EdgeWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
+      if (!Wanted(edge.edgeNo, 0) || !ClassWanted(kEdgeClass)) return;
+      taker_.Clear(kEdgeClass);
+      chkrsl::VisitFields(edge, taker_);
+      Take({"edge", edge.edgeNo, 0, "Edge"});
+    });
+    if (!edges.stop.empty()) Problem("Edge", edges.stopOffset, "", edges.stop);
+  }
+
+  void WalkResults(const std::string& ext, const char* label) {
+    const bool elements = std::strcmp(label, "element") == 0;
+    chkrsl::WalkSummary s;
+    const bool present = WalkFile(
+        ProjectFile(ext),
+        [&](const chkrsl::WalkedEntry& e) {
+          progress_->At(e.offset);
+          const int eleNo = e.header.eleNo;
+          auto kind = table_.kindOf.find(eleNo);
+          const int k = !elements || kind == table_.kindOf.end() ? 0 : kind->second;
+          if (!Wanted(eleNo, k)) return;
+          if (!e.rec) {
+            Problem(ext, e.offset, std::string(label) + " " + std::to_string(eleNo), e.problem);
+            return;
+          }
+          const char* className = chkrsl::RecordClassName(*e.rec);
+          if (!ClassWanted(className)) return;
+          taker_.Clear(className);
+          chkrsl::VisitFields(*e.rec, taker_);
+          Take({label, eleNo, k, ext.c_str()});
+        },
+        s);
+    if (present) progress_->FileDone(1, s.fileBytes);
+    if (present && !s.stop.empty()) Problem(ext, s.stopOffset, "", s.stop);
+  }
+
+  bool ClassWanted(const char* className) const {
+    return opt_.className.empty() || opt_.className == className;
+  }
+
+  // Said once, in the pass that writes.
+  void Problem(const std::string& ext, int64_t offset, const std::string& about,
+               const std::string& what) {
+    if (pass_ != Pass::kWrite) return;
+    ++problems_;
+    progress_->Clear();
+    o_.err << "chkrsl: " << ProjectFile(ext) << ": offset " << offset << ": "
+           << (about.empty() ? "" : about + ": ") << what << "; left out of the export\n";
+  }
+
+  void Take(const RecordKey& key) {
+    Shape& shape = shapes_.Of(taker_);
+    if (pass_ == Pass::kColumns) {
+      if (!shape.merged) columns_[shape.className].Merge(shape.names);
+      shape.merged = true;
       return;
     }
-    key.className = chkrsl::RecordClassName(*e.rec);
-    Emit(key, [&](chkrsl::FieldVisitor& v) { chkrsl::VisitFields(*e.rec, v); });
-  }
-
-  void Emit(const RecordKey& key, const std::function<void(chkrsl::FieldVisitor&)>& visit) {
-    if (!opt_.className.empty() && key.className != opt_.className) return;
-    std::string* columns = nullptr;
-    std::ostream& out = targets_.For(key.className, columns);
-    if (opt_.csv) {
-      WriteCsvRow(out, *columns, key, visit);
+    ++exported_;
+    Target& t = TargetFor(shape.className);
+    if (!opt_.csv) {
+      JsonLine(t.buf, key, shape);
+    } else if (opt_.outputDir.empty()) {
+      LongRows(t.buf, key, shape);
     } else {
-      WriteJsonLine(out, key, visit);
+      WideRow(t, key, shape);
     }
   }
 
-  void ExportWalls() {
-    ForEachEntry({"CHKCW"}, [&](const std::string& ext, const chkrsl::WalkedEntry& e) {
-      if (Wanted(e.header.eleNo, 0)) Record({"wall", e.header.eleNo, 0, "", ext}, e);
-    });
-    ForEachEdge([&](const DataForWallEdge& edge) {
-      Emit({"edge", edge.edgeNo, 0, "DataForWallEdge", "Edge"},
-           [&](chkrsl::FieldVisitor& v) { chkrsl::VisitFields(edge, v); });
-    });
+  Target& TargetFor(const char* className) {
+    // Records of one class come in runs: the last target is asked first.
+    if (last_ && (opt_.outputDir.empty() || lastClass_ == className)) return *last_;
+    const bool byClass = !opt_.outputDir.empty();
+    Target& t = targets_[byClass ? className : ""];
+    last_ = &t;
+    lastClass_ = className;
+    if (t.stream) return t;
+    if (!byClass) {
+      t.stream = &o_.out;
+      t.buf.Attach(t.stream);
+      if (opt_.csv)
+        t.buf.Append(std::string(opt_.excel ? kByteOrderMark : "") + kCsvKeyColumns +
+                     ",field,value\n");
+      return t;
+    }
+    t.path = opt_.outputDir + "/" + className + (opt_.csv ? ".csv" : ".jsonl");
+    t.file = std::make_unique<std::ofstream>(t.path, std::ios::binary);
+    t.stream = t.file.get();
+    t.buf.Attach(t.stream);
+    if (!*t.file) Failed(t.path);
+    if (!opt_.csv) return t;
+    std::string header = std::string(opt_.excel ? kByteOrderMark : "") + kCsvKeyColumns;
+    const ClassColumns& columns = columns_[className];
+    for (const std::string& name : columns.Names()) header += "," + name;
+    t.buf.Append(header + "\n");
+    t.columns = static_cast<int>(columns.Names().size());
+    return t;
+  }
+
+  char* PutValue(char* p, const Shape& shape, size_t k, bool json) const {
+    const FieldBits bits = taker_.values[k];
+    if (!shape.isDouble[k]) return PutInt(p, BitsToInt(bits));
+    const double v = BitsToDouble(bits);
+    if (json && !std::isfinite(v)) return OutBuffer::Put(p, JsonQuoted(FormatDouble(v)));
+    return PutDouble(p, v);
+  }
+
+  // Room enough for the key of a record: label, number, kind, class, file.
+  static constexpr size_t kKeyBytes = 200;
+
+  void JsonLine(OutBuffer& buf, const RecordKey& key, const Shape& shape) const {
+    const size_t values = taker_.values.size();
+    char* p = buf.Room(kKeyBytes + shape.json.size() + values * kNumberChars);
+    p = Put(p, "{\"");
+    p = Put(p, key.label);
+    p = Put(p, "\":");
+    p = PutInt(p, key.number);
+    if (key.kind) {
+      p = Put(p, ",\"kind\":");
+      p = PutInt(p, key.kind);
+    }
+    p = Put(p, ",\"class\":\"");
+    p = Put(p, shape.className);
+    p = Put(p, "\",\"file\":\"");
+    p = Put(p, key.file);
+    p = Put(p, "\",\"fields\":{");
+    const char* text = shape.json.data();
+    for (size_t k = 0; k < values; ++k) {
+      const size_t n = shape.jsonCut[k + 1] - shape.jsonCut[k];
+      p = std::copy_n(text, n, p);
+      text += n;
+      p = PutValue(p, shape, k, true);
+    }
+    p = std::copy_n(text, shape.json.size() - shape.jsonCut[values], p);
+    p = Put(p, "}\n");
+    buf.Commit(p);
+  }
+
+  static char* Put(char* p, const char* text) { return std::copy_n(text, std::strlen(text), p); }
+
+  static char* PutKey(char* p, const RecordKey& key, const char* className) {
+    p = Put(p, key.label);
+    *p++ = ',';
+    p = PutInt(p, key.number);
+    *p++ = ',';
+    p = PutInt(p, key.kind);
+    *p++ = ',';
+    p = Put(p, className);
+    *p++ = ',';
+    return Put(p, key.file);
+  }
+
+  // One row per field: record, number, kind, class, file, field, value.
+  void LongRows(OutBuffer& buf, const RecordKey& key, const Shape& shape) const {
+    const size_t values = taker_.values.size();
+    char* p = buf.Room(values * (kKeyBytes + kNumberChars) + shape.nameBytes);
+    for (size_t k = 0; k < values; ++k) {
+      p = PutKey(p, key, shape.className);
+      *p++ = ',';
+      p = OutBuffer::Put(p, shape.names[k]);
+      *p++ = ',';
+      p = PutValue(p, shape, k, false);
+      *p++ = '\n';
+    }
+    buf.Commit(p);
+  }
+
+  // One row per record under its class's columns; a field the record lacks
+  // is an empty cell.
+  void WideRow(Target& t, const RecordKey& key, Shape& shape) {
+    if (shape.columns.size() != shape.names.size()) MapColumns(shape);
+    const size_t values = taker_.values.size();
+    char* p = t.buf.Room(kKeyBytes + static_cast<size_t>(t.columns) + values * kNumberChars + 1);
+    p = PutKey(p, key, shape.className);
+    int column = 0;
+    for (int k : shape.byColumn) {
+      const int c = shape.columns[static_cast<size_t>(k)];
+      if (c < column) continue;  // not met in the first pass (the file changed)
+      for (; column < c; ++column) *p++ = ',';
+      *p++ = ',';
+      p = PutValue(p, shape, static_cast<size_t>(k), false);
+      ++column;
+    }
+    for (; column < t.columns; ++column) *p++ = ',';
+    *p++ = '\n';
+    t.buf.Commit(p);
+  }
+
+  void MapColumns(Shape& shape) {
+    const ClassColumns& columns = columns_[shape.className];
+    shape.columns.clear();
+    for (const std::string& name : shape.names) shape.columns.push_back(columns.Column(name));
+    shape.byColumn.resize(shape.names.size());
+    for (size_t k = 0; k < shape.byColumn.size(); ++k) shape.byColumn[k] = static_cast<int>(k);
+    std::stable_sort(shape.byColumn.begin(), shape.byColumn.end(),
+                     [&shape](int a, int b) { return shape.columns[a] < shape.columns[b]; });
   }
 
   const ExportOptions& opt_;
   const Output& o_;
-  Targets targets_;
-  int undecoded_ = 0;
+  const ElementTable& table_;
+  Pass pass_ = Pass::kWrite;
+  std::optional<Progress> progress_;
+  FieldTaker taker_;
+  ShapeCache shapes_;
+  std::map<std::string, ClassColumns> columns_;
+  std::map<std::string, Target> targets_;
+  Target* last_ = nullptr;
+  const char* lastClass_ = nullptr;
+  std::string failedWrite_;
+  int64_t exported_ = 0;
+  int problems_ = 0;
 };
 
 }  // namespace
@@ -183,7 +394,7 @@ bool ParseElementRanges(const std::string& text, std::vector<std::pair<int, int>
 int ExportRecords(const ExportOptions& options, const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  return Exporter(options, o).Run(table);
+  return Exporter(options, o, table).Run();
 }
 
 }  // namespace chkrsl_cli

@@ -32,15 +32,6 @@ void JsonFields::Double(const chkrsl::FieldName& n, double v) { Key(n).Double(v)
 
 void JsonFields::Flag(const chkrsl::FieldName& n, uint8_t v) { Key(n).Int(v); }
 
-void FieldList::Add(const chkrsl::FieldName& n, bool isDouble, double d, int64_t i) {
-  NamedValue v;
-  v.name = path_.Of(n);
-  v.isDouble = isDouble;
-  v.d = d;
-  v.i = i;
-  values.push_back(std::move(v));
-}
-
 void PrintRecord(std::ostream& out, bool json, const char* label, int number, int kind,
                  const CHKRsl& rec) {
   if (json) {

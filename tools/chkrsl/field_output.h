@@ -1,5 +1,5 @@
-// The tool's views of a record's named fields: text lines, JSON, and a flat
-// list for comparing and for CSV. All walk chkrsl::VisitFields.
+// The tool's views of a record's named fields: text lines and JSON. Both
+// walk chkrsl::VisitFields.
 #pragma once
 
 #include <cstdint>
@@ -41,32 +41,6 @@ class JsonFields : public chkrsl::FieldVisitor {
   JsonWriter& Key(const chkrsl::FieldName& n);
   JsonWriter& json_;
   std::string key_;  // reused: an export names millions of fields
-};
-
-// One field with its full name ("pSec.dHead[0]").
-struct NamedValue {
-  std::string name;
-  bool isDouble = false;
-  double d = 0;
-  int64_t i = 0;
-  double AsDouble() const { return isDouble ? d : static_cast<double>(i); }
-  std::string Text() const { return isDouble ? FormatDouble(d) : std::to_string(i); }
-};
-
-// Every field of a record in file order.
-class FieldList : public chkrsl::FieldVisitor {
- public:
-  void Enter(const chkrsl::FieldName& n) override { path_.Enter(n); }
-  void Leave() override { path_.Leave(); }
-  void Int(const chkrsl::FieldName& n, int32_t v) override { Add(n, false, 0, v); }
-  void Double(const chkrsl::FieldName& n, double v) override { Add(n, true, v, 0); }
-  void Flag(const chkrsl::FieldName& n, uint8_t v) override { Add(n, false, 0, v); }
-
-  std::vector<NamedValue> values;
-
- private:
-  void Add(const chkrsl::FieldName& n, bool isDouble, double d, int64_t i);
-  chkrsl::FieldPath path_;
 };
 
 // A whole record: "<label> <number>", the structure kind (0: none), the

@@ -5,11 +5,17 @@
 
 #include "cli.h"
 
+#include <cstdio>
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-
-#include <cstdio>
+#define CHKRSL_ISATTY _isatty
+#define CHKRSL_FILENO _fileno
+#else
+#include <unistd.h>
+#define CHKRSL_ISATTY isatty
+#define CHKRSL_FILENO fileno
 #endif
 
 int main(int argc, char** argv) {
@@ -23,5 +29,8 @@ int main(int argc, char** argv) {
   // an export of millions of fields needs.
   std::ios::sync_with_stdio(false);
   std::vector<std::string> args(argv + 1, argv + argc);
-  return chkrsl_cli::RunCli(args, std::cout, std::cerr);
+  // Progress only where someone watches: never into a pipe or a file.
+  chkrsl_cli::ProgressOptions progress;
+  if (CHKRSL_ISATTY(CHKRSL_FILENO(stderr))) progress.err = &std::cerr;
+  return chkrsl_cli::RunCli(args, std::cout, std::cerr, progress);
 }

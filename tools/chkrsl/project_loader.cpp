@@ -1,43 +1,26 @@
 #include "project_loader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <set>
 
 #include "chkrsl/internal.h"
-#include "chkrsl/format/result_file.h"
-#include "chkrsl/io/source.h"
 
 namespace chkrsl_cli {
 
-bool OpenProjectPath(const std::string& projectPath) {
-  const size_t slash = projectPath.find_last_of('/');
+bool OpenProjectPath(std::string projectPath) {
+  constexpr char kTable[] = ".CHKTT";
+  const size_t table = projectPath.size() - std::min(projectPath.size(), sizeof kTable - 1);
+  if (projectPath.compare(table, std::string::npos, kTable) == 0) projectPath.resize(table);
+  const size_t slash = projectPath.find_last_of("/\\");
   const std::string folder = slash == std::string::npos ? "." : projectPath.substr(0, slash);
   const std::string name = slash == std::string::npos ? projectPath : projectPath.substr(slash + 1);
   if (name.empty()) return false;
   chkrsl::host::OpenProject(folder, name);
   return true;
-}
-
-namespace {
-
-void AdoptFrom(const std::string& ext) {
-  chkrsl::io::FileSource file;
-  if (!file.Open(ProjectFile(ext), chkrsl::io::FileSource::kLoadBlockBytes)) return;
-  MyPerDocData* doc = GetQMpDoc();
-  chkrsl::ResultCursor entries(file);
-  while (entries.Next()) {
-    const chkrsl::EntryHeader& h = entries.header();
-    // Element numbers far beyond any real table are left out rather than
-    // growing the document without bound.
-    if (h.eleNo >= 0 && h.eleNo < (1 << 24)) doc->SetElementSecType(h.eleNo, h.secType);
-  }
-}
-
-}  // namespace
-
-void AdoptStoredSections() {
-  for (const std::string& ext : ResultFileExts()) AdoptFrom(ext);
 }
 
 std::string ProjectFile(const std::string& ext) {
@@ -64,6 +47,39 @@ const std::vector<std::string>& ResultFileExts() {
     return v;
   }();
   return exts;
+}
+
+namespace {
+
+// Type codes and structure kinds stay below this in every file the suite
+// writes; the tables beyond it repeat their "any other" rows.
+constexpr int kCodesProbed = 1000;
+
+}  // namespace
+
+const std::vector<std::string>& RecordClasses() {
+  static const std::vector<std::string> classes = [] {
+    std::set<std::string> names{"DataForWallEdge"};
+    for (int code = 1; code < kCodesProbed; ++code) {
+      const chkrsl::RecordKind& kind = chkrsl::RecordKindOf(code);
+      if (!kind.create) continue;
+      std::unique_ptr<CHKRsl> rec(kind.create());
+      names.insert(chkrsl::RecordClassName(*rec));
+    }
+    return std::vector<std::string>(names.begin(), names.end());
+  }();
+  return classes;
+}
+
+const std::vector<int>& StructureKinds() {
+  static const std::vector<int> kinds = [] {
+    std::vector<int> v;
+    chkrsl::KindFiles files;
+    for (int kind = 1; kind < kCodesProbed; ++kind)
+      if (chkrsl::FilesOfKind(kind, files)) v.push_back(kind);
+    return v;
+  }();
+  return kinds;
 }
 
 bool LoadElementTable(ElementTable& table, std::ostream& err) {

@@ -16,13 +16,9 @@ constexpr int kExitUnusable = 2;  // the input cannot be used at all
 constexpr int kExitUsage = 64;
 
 // Opens the project given as "<folder>/<name>" (its files are
-// "<folder>/<name>.<ext>"). False when the path names no project.
-bool OpenProjectPath(const std::string& projectPath);
-
-// The readers compare each stored section type with the document's current
-// one. The tool has no design document, so it takes the stored section type
-// of every entry of every result file as the element's current one.
-void AdoptStoredSections();
+// "<folder>/<name>.<ext>") or as the path of its "CHKTT" file. False when
+// the path names no project.
+bool OpenProjectPath(std::string projectPath);
 
 // The path of a file of the open project.
 std::string ProjectFile(const std::string& ext);
@@ -33,6 +29,11 @@ bool CheckReadable(const std::string& path, std::ostream& err);
 
 // The element result files, then the wall result file "CHKCW".
 const std::vector<std::string>& ResultFileExts();
+
+// The record classes the record table creates, and the wall edge class.
+const std::vector<std::string>& RecordClasses();
+// The structure kinds that have result files.
+const std::vector<int>& StructureKinds();
 
 // "CHKTT" of the open project.
 struct ElementTable {

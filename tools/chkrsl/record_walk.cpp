@@ -1,8 +1,8 @@
 #include "record_walk.h"
 
+#include <cstdio>
+
 #include "chkrsl/internal.h"
-#include "chkrsl/format/edge_file.h"
-#include "chkrsl/io/source.h"
 #include "project_loader.h"
 
 namespace chkrsl_cli {
@@ -31,17 +31,54 @@ void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit)
   }
 }
 
-bool ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
-  chkrsl::io::FileSource file;
-  if (!file.Open(ProjectFile("Edge"), chkrsl::io::FileSource::kLoadBlockBytes)) return false;
-  chkrsl::EdgeCursor edges(file);
-  bool whole = edges.sound();
-  while (whole && edges.Next()) {
-    std::unique_ptr<DataForWallEdge> edge(edges.Read());
-    whole = edge != nullptr;
-    if (whole) visit(*edge);
+ResultFileWalk::ResultFileWalk(const std::string& path) {
+  walker_ = std::make_unique<chkrsl::EntryWalker>(path);
+  if (!walker_->opened()) walker_.reset();
+}
+
+ResultFileWalk::~ResultFileWalk() = default;
+
+bool ResultFileWalk::Next() { return walker_ && walker_->Next(entry_); }
+
+template <class Cursor, class Rec>
+struct CountedFileWalk<Cursor, Rec>::Stop : chkrsl::Reporter {
+  CountedWalk& walk;
+  explicit Stop(CountedWalk& w) : walk(w) {}
+  void Problem(int64_t offset, int, const std::string& why) override {
+    if (!walk.stop.empty()) return;
+    walk.stop = why;
+    walk.stopOffset = offset;
   }
-  return whole;
+};
+
+template <class Cursor, class Rec>
+CountedFileWalk<Cursor, Rec>::CountedFileWalk(const std::string& path) : stop_(new Stop(walk_)) {
+  if (!file_.Open(path, chkrsl::io::FileSource::kLoadBlockBytes)) return;
+  walk_.present = true;
+  cursor_ = std::make_unique<Cursor>(file_, stop_.get());
+  walk_.declared = cursor_->declared();
+}
+
+template <class Cursor, class Rec>
+CountedFileWalk<Cursor, Rec>::~CountedFileWalk() = default;
+
+template <class Cursor, class Rec>
+bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
+  if (!cursor_ || !walk_.stop.empty() || !cursor_->Next()) return false;
+  std::unique_ptr<Rec> read(cursor_->Read());
+  if (!read) return false;
+  rec = *read;
+  return true;
+}
+
+template class CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
+template class CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
+
+EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
+  EdgeFileWalk cursor(ProjectFile("Edge"));
+  DataForWallEdge edge;
+  while (cursor.Next(edge)) visit(edge);
+  return cursor.Walk();
 }
 
 }  // namespace chkrsl_cli

@@ -1,12 +1,25 @@
 // Walking the result files of a project entry by entry, so that memory does
-// not grow with the project.
+// not grow with the project. Every read of a file's bytes the tool makes
+// itself, beside the checks of `verify`, is here.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "chkrsl/io/source.h"
 #include "chkrsl/store/project_walk.h"
+
+class DataForEffArea;
+class DataForWallEdge;
+
+namespace chkrsl {
+class EdgeCursor;
+class EffAreaCursor;
+}  // namespace chkrsl
 
 namespace chkrsl_cli {
 
@@ -15,22 +28,70 @@ using EntryVisit = std::function<void(const std::string& ext, const chkrsl::Walk
 // The element result files (without the wall file "CHKCW").
 std::vector<std::string> ElementFileExts();
 
-// Walks the file at `path` with a large read buffer. False when it cannot
-// be opened.
+// Walks the file at `path`. False when it cannot be opened.
 bool WalkFile(const std::string& path, const std::function<void(const chkrsl::WalkedEntry&)>& visit,
               chkrsl::WalkSummary& summary);
 
 // Walks each of the open project's files named by `exts` that exists.
 void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit);
 
-}  // namespace chkrsl_cli
+// A result file walked entry by entry, each entry's stored bytes at hand
+// (two walks of files that are mostly equal compare bytes first).
+class ResultFileWalk {
+ public:
+  // Opens the file at `path`; present() says whether it could be.
+  explicit ResultFileWalk(const std::string& path);
+  ResultFileWalk(const ResultFileWalk&) = delete;
+  ResultFileWalk& operator=(const ResultFileWalk&) = delete;
+  ~ResultFileWalk();
 
-class DataForWallEdge;
+  bool present() const { return walker_ != nullptr; }
+  // The next entry (its record lives until the next call); false at the end
+  // or where the walk stops (Summary().stop says why).
+  bool Next();
+  const chkrsl::WalkedEntry& entry() const { return entry_; }
+  const chkrsl::WalkSummary& Summary() const { return walker_->Summary(); }
+  // The entry's bytes as stored, header to end; null when they cannot be read.
+  const uint8_t* Bytes(size_t& n) { return walker_->StoredBytes(n); }
 
-namespace chkrsl_cli {
+ private:
+  std::unique_ptr<chkrsl::EntryWalker> walker_;
+  chkrsl::WalkedEntry entry_;
+};
+
+// What a walk of "Edge" or "EFFAL" found apart from its entries.
+struct CountedWalk {
+  bool present = false;  // the file could be opened
+  int declared = 0;
+  std::string stop;  // why the walk ended before the declared count, at stopOffset
+  int64_t stopOffset = 0;
+};
+using EdgeWalk = CountedWalk;
 
 // Walks the open project's "Edge" file: a count, then per edge its number
-// and payload. False when the file is missing or ends before its count.
-bool ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit);
+// and payload.
+EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit);
+
+// The "Edge" file at `path` (or "EFFAL"), walked with the library's cursor
+// one entry per Next; false at the end or where the walk stops.
+template <class Cursor, class Rec>
+class CountedFileWalk {
+ public:
+  explicit CountedFileWalk(const std::string& path);
+  CountedFileWalk(const CountedFileWalk&) = delete;
+  CountedFileWalk& operator=(const CountedFileWalk&) = delete;
+  ~CountedFileWalk();
+  bool Next(Rec& rec);
+  const CountedWalk& Walk() const { return walk_; }
+
+ private:
+  struct Stop;
+  chkrsl::io::FileSource file_;
+  std::unique_ptr<Stop> stop_;
+  std::unique_ptr<Cursor> cursor_;
+  CountedWalk walk_;
+};
+using EdgeFileWalk = CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
+using EffAreaFileWalk = CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
 
 }  // namespace chkrsl_cli

@@ -1,6 +1,8 @@
 #include "summary_command.h"
 
+#include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -27,22 +29,37 @@ struct FileCount {
   std::string stop;
 };
 
+// One column per check status value met (besides -1, "not checked").
 void PrintText(const std::map<std::pair<int, std::string>, Tally>& tallies,
                const std::map<std::string, FileCount>& files, std::ostream& out) {
-  out << "kind  class                      elements  checked  not checked  by status\n";
+  std::set<int> statuses;
+  for (const auto& entry : tallies)
+    for (const auto& counted : entry.second.byStatus) statuses.insert(counted.first);
+  out << "kind  class                      elements  checked  not checked";
+  for (int status : statuses) {
+    char head[32];
+    std::snprintf(head, sizeof head, "  %9s", ("status " + std::to_string(status)).c_str());
+    out << head;
+  }
+  out << "\n";
   for (const auto& [key, t] : tallies) {
     char row[128];
-    std::snprintf(row, sizeof row, "%4d  %-25s  %8d  %7d  %11d ", key.first, key.second.c_str(),
+    std::snprintf(row, sizeof row, "%4d  %-25s  %8d  %7d  %11d", key.first, key.second.c_str(),
                   t.elements, t.elements - t.notChecked, t.notChecked);
     out << row;
-    for (const auto& [status, n] : t.byStatus) out << " " << status << ":" << n;
+    for (int status : statuses) {
+      auto n = t.byStatus.find(status);
+      std::snprintf(row, sizeof row, "  %9d", n == t.byStatus.end() ? 0 : n->second);
+      out << row;
+    }
     out << "\n";
   }
-  out << "file       entries  readable\n";
+  if (!tallies.empty() && tallies.begin()->first.first == 0) out << "kind 0: the walls of CHKCW\n";
+  out << "\nfile       entries  readable  problem\n";
   for (const auto& [ext, f] : files) {
     char row[96];
     std::snprintf(row, sizeof row, "%-9s  %7d  %8d", ext.c_str(), f.declared, f.readable);
-    out << row << (f.stop.empty() ? "" : "  (" + f.stop + ")") << "\n";
+    out << row << (f.stop.empty() ? "" : "  " + f.stop) << "\n";
   }
 }
 
@@ -74,12 +91,18 @@ int SummarizeProject(const Output& o) {
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
   std::map<std::pair<int, std::string>, Tally> tallies;
   std::map<std::string, FileCount> files;
+  std::vector<std::string> paths;
+  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
+  int filesPresent = 0;
+  const int64_t bytes = SizeOfFiles(paths, filesPresent);
+  Progress progress(o.progress, "summary", filesPresent, bytes);
   for (const std::string& ext : ResultFileExts()) {
     FileCount count;
     chkrsl::WalkSummary s;
     const bool present = WalkFile(
         ProjectFile(ext),
         [&](const chkrsl::WalkedEntry& e) {
+          progress.At(e.offset);
           if (!e.rec) return;
           ++count.readable;
           auto kind = table.kindOf.find(e.header.eleNo);
@@ -94,10 +117,12 @@ int SummarizeProject(const Output& o) {
         },
         s);
     if (!present) continue;
+    progress.FileDone(1, s.fileBytes);
     count.declared = s.declared;
     count.stop = s.stop;
     files[ext] = count;
   }
+  progress.Clear();
   if (o.json) {
     PrintJson(tallies, files, o.out);
   } else {

@@ -1,17 +1,13 @@
 #include "verify_command.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "chkrsl/internal.h"
-#include "chkrsl/format/edge_file.h"
-#include "chkrsl/format/eff_area_file.h"
-#include "chkrsl/format/record_table.h"
-#include "chkrsl/format/wall_list.h"
-#include "chkrsl/io/source.h"
 #include "json_writer.h"
 #include "project_loader.h"
 #include "record_walk.h"
@@ -26,10 +22,11 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Writes each problem as it is found, and the summary at the end.
+// Writes each problem as it is found, each note too, and the summary at
+// the end.
 class Findings {
  public:
-  explicit Findings(const Output& o) : o_(o), json_(o.out) {
+  Findings(const Output& o, Progress& progress) : o_(o), json_(o.out), progress_(progress) {
     if (o_.json) json_.BeginObject().Key("problems").BeginArray();
   }
 
@@ -67,6 +64,7 @@ class Findings {
  private:
   void Finding(const std::string& ext, int64_t offset, int element, const std::string& what,
                const char* key = "problem") {
+    progress_.Clear();  // standard output may be the same terminal
     const std::string file = BaseName(ProjectFile(ext));
     if (o_.json) {
       json_.BeginObject().Key("file").String(file).Key("offset").Int(offset);
@@ -79,30 +77,21 @@ class Findings {
     o_.out << what << "\n";
   }
 
-  const Output& o_;
-  JsonWriter json_;
   struct Held {
     std::string ext;
     int64_t offset;
     int element;
     std::string what;
   };
+  const Output& o_;
+  JsonWriter json_;
+  Progress& progress_;
   std::vector<Held> heldNotes_;
   int problems_ = 0;
   int notes_ = 0;
 };
 
-// The file an element of `kind` with section type `secType` is stored in,
-// or "" for a kind without result files.
-std::string ExpectedFile(int kind, int secType) {
-  chkrsl::KindFiles kf;
-  if (!chkrsl::FilesOfKind(kind, kf)) return "";
-  const int category = JudgeSecCate(secType);
-  const bool plain = !kf.paired || category == 1 || category == 4;
-  return chkrsl::ResultFileName(plain ? kf.plain : kf.companion);
-}
-
-// Hands what a library cursor tells of one file to the report.
+// Hands what a library cursor tells of one file to the findings.
 class FileReporter : public chkrsl::Reporter {
  public:
   FileReporter(Findings& r, const char* ext) : r_(r), ext_(ext) {}
@@ -115,28 +104,62 @@ class FileReporter : public chkrsl::Reporter {
   const char* ext_;
 };
 
-// "CHKWT": W, W wall numbers, E.
-void ReadWallList(Findings& r, chkrsl::WallList& list) {
-  chkrsl::io::FileSource file;
-  if (!file.Open(ProjectFile("CHKWT"), chkrsl::io::FileSource::kLoadBlockBytes)) return;
-  FileReporter told(r, "CHKWT");
-  chkrsl::ReadWallList(file, list, &told);
+// Keeps the first problem a cursor tells.
+struct FirstProblem : chkrsl::Reporter {
+  std::string why;
+  int64_t offset = 0;
+  void Problem(int64_t at, int, const std::string& what) override {
+    if (!why.empty()) return;
+    why = what;
+    offset = at;
+  }
+};
+
+// The file an element of `kind` with section type `secType` is stored in,
+// or "" for a kind without result files.
+std::string ExpectedFile(int kind, int secType) {
+  chkrsl::KindFiles kf;
+  if (!chkrsl::FilesOfKind(kind, kf)) return "";
+  const int category = JudgeSecCate(secType);
+  const bool plain = !kf.paired || category == 1 || category == 4;
+  return chkrsl::ResultFileName(plain ? kf.plain : kf.companion);
 }
+
+}  // namespace
+
+// "CHKWT": W, W wall numbers, E, as the library reads it.
+WallList ReadWallList() {
+  WallList list;
+  chkrsl::io::FileSource file;
+  if (!file.Open(ProjectFile("CHKWT"), chkrsl::io::FileSource::kLoadBlockBytes)) return list;
+  list.present = true;
+  chkrsl::WallList read;
+  FirstProblem told;
+  chkrsl::ReadWallList(file, read, &told);
+  for (INT_PTR i = 0; i < read.walls.GetSize(); ++i) list.walls.push_back(read.walls[i]);
+  list.read = read.edgesRead;
+  list.edges = read.edges;
+  list.problem = told.why;
+  list.problemOffset = told.offset;
+  return list;
+}
+
+namespace {
 
 class Verifier {
  public:
-  explicit Verifier(const Output& o) : r_(o) {}
+  Verifier(const Output& o, Progress& progress) : r_(o, progress), progress_(progress) {}
 
   int Run(const ElementTable& table) {
     table_ = &table;
     CheckTableRepeats();
     for (const std::string& ext : ElementFileExts()) WalkOne(ext, false);
-    chkrsl::WallList walls;
-    ReadWallList(r_, walls);
-    for (INT_PTR i = 0; i < walls.walls.GetSize(); ++i) wallsListed_.insert(walls.walls[i]);
+    const WallList walls = ReadWallList();
+    if (!walls.problem.empty()) r_.Problem("CHKWT", walls.problemOffset, kNoElement, walls.problem);
+    wallsListed_.insert(walls.walls.begin(), walls.walls.end());
     WalkOne("CHKCW", true);
     CheckMissingElements();
-    if (walls.edgesRead) CheckWalls(walls);
+    if (walls.read) CheckWalls(walls);
     CheckEffectiveAreas();
     return r_.Finish(files_, entries_);
   }
@@ -155,6 +178,7 @@ class Verifier {
     int previous = 0;
     bool first = true;
     auto visit = [&](const chkrsl::WalkedEntry& e) {
+      progress_.At(e.offset);
       ++entries_;
       const int ele = e.header.eleNo;
       if (!first && ele <= previous) {
@@ -177,6 +201,7 @@ class Verifier {
       }
     };
     if (!WalkFile(ProjectFile(ext), visit, s)) return;
+    progress_.FileDone(1, s.fileBytes);
     ++files_;
     present_.insert(ext);
     if (!s.stop.empty()) r_.Problem(ext, s.stopOffset, kNoElement, s.stop);
@@ -217,8 +242,8 @@ class Verifier {
     }
   }
 
-  void CheckWalls(const chkrsl::WallList& list) {
-    for (INT_PTR i = 0; i < list.walls.GetSize(); ++i) {
+  void CheckWalls(const WallList& list) {
+    for (size_t i = 0; i < list.walls.size(); ++i) {
       if (!wallsSeen_.count(list.walls[i]))
         r_.Problem("CHKWT", 4 + 4 * static_cast<int64_t>(i), list.walls[i],
                    "wall has no entry in CHKCW");
@@ -226,7 +251,7 @@ class Verifier {
     chkrsl::io::FileSource file;
     if (!file.Open(ProjectFile("Edge"), chkrsl::io::FileSource::kLoadBlockBytes)) {
       if (list.edges > 0)
-        r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.GetSize()), kNoElement,
+        r_.Problem("CHKWT", 4 + 4 * int64_t(list.walls.size()), kNoElement,
                    "lists " + std::to_string(list.edges) + " edges but there is no Edge file");
       return;
     }
@@ -270,6 +295,7 @@ class Verifier {
   }
 
   Findings r_;
+  Progress& progress_;
   const ElementTable* table_ = nullptr;
   std::unordered_set<int> seen_, wallsListed_, wallsSeen_;
   std::unordered_set<std::string> present_;
@@ -282,7 +308,12 @@ class Verifier {
 int VerifyProject(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  return Verifier(o).Run(table);
+  std::vector<std::string> paths;
+  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
+  int files = 0;
+  const int64_t bytes = SizeOfFiles(paths, files);
+  Progress progress(o.progress, "verify", files, bytes);
+  return Verifier(o, progress).Run(table);
 }
 
 }  // namespace chkrsl_cli

@@ -37,6 +37,7 @@ struct EntryWalker::State {
   std::unique_ptr<ResultCursor> cursor;
   std::unique_ptr<CHKRsl> rec;
   WalkSummary summary;
+  std::vector<uint8_t> copy;  // an entry the source's block does not hold whole
   bool anyEntry = false;
   bool done = false;
   int highest = 0;
@@ -93,6 +94,17 @@ bool EntryWalker::Next(WalkedEntry& e) {
   ++s.summary.walked;
   s.summary.stopOffset = c.offset() + c.EntryBytes();
   return true;
+}
+
+const uint8_t* EntryWalker::StoredBytes(size_t& n) {
+  State& s = *s_;
+  if (!s.cursor || s.done) return nullptr;
+  const int64_t bytes = s.cursor->EntryBytes();
+  if (bytes <= 0 || !s.file.MoveTo(s.cursor->offset())) return nullptr;
+  n = static_cast<size_t>(bytes);
+  if (const uint8_t* in = s.file.Borrow(n)) return in;
+  s.copy.resize(n);
+  return s.file.MoveTo(s.cursor->offset()) && io::ReadExact(s.file, s.copy.data(), n) ? s.copy.data() : nullptr;
 }
 
 bool WalkElementResults(const std::function<void(const ElementResult&)>& visit) {

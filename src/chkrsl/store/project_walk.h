@@ -58,6 +58,10 @@ class CHKRSL_API EntryWalker {
   bool opened() const;
   // The next entry; false after the last, or where the walk stops.
   bool Next(WalkedEntry& e);
+  // The current entry's bytes as stored, header to end (`n` of them), for
+  // comparing entries without decoding them; valid until the next call.
+  // Null when they cannot be read.
+  const uint8_t* StoredBytes(size_t& n);
   const WalkSummary& Summary() const;
 
  private:

@@ -8,5 +8,6 @@ list(APPEND CHKRSL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/project_walk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/result_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/result_writer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/stored_sections.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wall_readers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wanted_entries.cpp)

@@ -1,0 +1,62 @@
+#include "progress.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace chkrsl_cli {
+namespace {
+
+constexpr double kRefreshSeconds = 0.2;
+
+std::string Megabytes(int64_t bytes) { return std::to_string((bytes + 500000) / 1000000); }
+
+}  // namespace
+
+int64_t SizeOfFiles(const std::vector<std::string>& paths, int& present) {
+  int64_t bytes = 0;
+  present = 0;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) continue;
+    bytes += static_cast<int64_t>(size);
+    ++present;
+  }
+  return bytes;
+}
+
+Progress::Progress(const ProgressOptions& options, const char* command, int files, int64_t bytes)
+    : options_(options),
+      command_(command),
+      files_(files),
+      bytes_(bytes),
+      start_(std::chrono::steady_clock::now()) {}
+
+void Progress::FileDone(int files, int64_t bytes) {
+  filesDone_ += files;
+  bytesDone_ += bytes;
+  current_ = 0;
+  if (options_.err) Look();
+}
+
+void Progress::Look() {
+  const auto now = std::chrono::steady_clock::now();
+  const double running = std::chrono::duration<double>(now - start_).count();
+  if (running < options_.delaySeconds) return;
+  if (width_ > 0 && std::chrono::duration<double>(now - shown_).count() < kRefreshSeconds) return;
+  shown_ = now;
+  std::string line = "chkrsl " + command_ + ": " + std::to_string(filesDone_) + " of " +
+                     std::to_string(files_) + " files, " + Megabytes(bytesDone_ + current_) +
+                     " of " + Megabytes(bytes_) + " MB";
+  if (line.size() < width_) line.append(width_ - line.size(), ' ');
+  width_ = line.size();
+  *options_.err << '\r' << line << std::flush;
+}
+
+void Progress::Clear() {
+  if (width_ == 0) return;
+  *options_.err << '\r' << std::string(width_, ' ') << '\r' << std::flush;
+  width_ = 0;
+}
+
+}  // namespace chkrsl_cli
