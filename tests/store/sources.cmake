@@ -1,5 +1,6 @@
 list(APPEND CHKRSL_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/concrete_entries_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/concurrency_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element_readers_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/large_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/one_pass_readers_test.cpp

@@ -3,6 +3,7 @@
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/store/project_files.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,7 +46,7 @@ double GetF64(const Bytes& b, size_t offset) {
 // A scratch file that is gone once closed. Not std::tmpfile: the Windows
 // runtime makes those in the drive's root and runs out of names there.
 static std::FILE* ScratchFile() {
-  static int made = 0;
+  static std::atomic<int> made{0};
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("chkrsl-scratch-" + std::to_string(std::random_device{}()) + "-" +
                              std::to_string(++made)))
