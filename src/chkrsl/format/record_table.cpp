@@ -59,7 +59,7 @@ const RecordKind& RecordKindOf(int code) {
     case 11: case 18: return kConcrete;
     case -11: case -18: return kUnreadable;
     case 76: case 78: case -76: case -78: return kComposite;
-    case 216: case 218: case 226: case 228: case 316: case 318: return kConcreteInside;
+    case 216: case 218: case 226: case 228: case 316: case 318:
     case -216: case -218: case -226: case -228: case -316: case -318: return kConcreteInside;
     default: return kAnyOther;
   }
