@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <thread>
 #include <tuple>
 #include <type_traits>
@@ -195,6 +196,36 @@ TEST_F(Concurrency, ReadsBesideRewritesAndDroppedIndexesHandOutWhatAReadAloneDoe
   for (size_t c = 0; c < kCalls; ++c) EXPECT_EQ(wrong[c].load(), 0) << "call " << c;
   EXPECT_GT(fine.load(), 0);
   EXPECT_EQ(writeErrors.load(), 0);
+}
+
+// A write of the result files waits for the read under way, so that no read
+// takes bytes of two writes: the read stops where it asks for "CHKTT" and
+// looks for the write to end meanwhile.
+TEST_F(Concurrency, AWriteWaitsForTheReadUnderWay) {
+  MakeProject();
+  std::atomic<bool> inside{false}, written{false}, sawWrite{false};
+  std::thread::id reader;
+  chkrsl::host::SetPathObserver([&](const char* ext) {
+    if (std::this_thread::get_id() != reader || std::string(ext) != "CHKTT") return;
+    inside = true;
+    for (int i = 0; i < 50 && !written; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(4));
+    sawWrite = written.load();
+  });
+  std::thread read([&] {
+    reader = std::this_thread::get_id();
+    Records r;
+    GetAllEleRsl(r);
+    chkrsl::DeleteAllRecords(r);
+  });
+  while (!inside) std::this_thread::yield();
+  std::thread write([&] {
+    WriteCHKResult(recs);
+    written = true;
+  });
+  read.join();
+  write.join();
+  chkrsl::host::SetPathObserver(nullptr);
+  EXPECT_FALSE(sawWrite.load());
 }
 
 }  // namespace
