@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "chkrsl/internal.h"
 #include "cli.h"
 #include "project_loader.h"
 #include "support/project_fixture.h"
@@ -144,22 +146,25 @@ TEST_F(ToolCli, VerifyAndExportNameFileOffsetElementAndProblemOfDamagedCopies) {
        {"proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file",
         "proj.CHKTT: offset 36: element 5: no entry in any result file (structure kind 6)\n",
         "verify: 13 files, 32 entries, 2 problems, 0 notes\n"},
-       "proj.CHKST: offset 1692: entry 2 of element 5 cut short: it needs 743 bytes, the file has "
-       "643 left; left out of the export\n"},
-      {"CHKHB", [](Bytes& b) { b[8] ^= 0x40; },
-       {"proj.CHKHB: offset 4: element 107: unknown type code 72\n"}},
+       "proj.CHKST: offset 1692: element 5: entry 2 of element 5 cut short: it needs 743 bytes, the "
+       "file has 643 left; left out of the export\n"},
+      {"CHKHB", [](Bytes& b) { b[8] ^= 0x40; },  // read by the last row of the table, 108 then lost
+       {"proj.CHKHB: offset 4: element 107: unknown type code 72\n"},
+       "proj.CHKHB: offset 536: element 108: no entry in CHKHB where a scan for it stops"},
       {"CHKST", swapFirstTwoSteelEntries,
        {"proj.CHKST: offset 949: element 1: element number out of order (after 4)\n",
-        "verify: 13 files, 33 entries, 1 problem, 0 notes\n"}},
+        "verify: 13 files, 33 entries, 1 problem, 0 notes\n"},
+       "proj.CHKST: offset 4: element 1: no entry in CHKST where a scan for it stops"},
       {"CHKCT", nullptr,
-       {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, wh"}},
+       {"proj.CHKTT: offset 52: element 11: no entry in any result file (structure kind 11, wh"},
+       "proj.CHKCT: element 11: no file CHKCT; left out of the export\n"},
       {"CHKCT", [](Bytes& b) { b[16] += 8; },  // the first entry's length word
        {"proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its"},
        "proj.CHKCT: offset 4: element 11: concrete entry whose contents disagree with its length "
        "word; left out of the export\n"},
       {"Edge", [](Bytes& b) { b[0] = 3; }, {"proj.Edge: offset 0: holds 3 edges, CHKWT lists 4\n"}},
       {"CHKGS", [](Bytes& b) { b[2] = 1; }, {"proj.CHKGS: offset 0: entry count 65537 cannot fit"},
-       "proj.CHKGS: offset 0: entry count 65537 cannot fit"},
+       "proj.CHKGS: offset 0: element 102: entry count 65537 cannot fit"},
       {"CHKTT", [](Bytes& b) { b.resize(6); }, {}, nullptr, 2},
       // The round column 14 (entry at 2401, n = 2): its first copy of dRsl[23] at 2751.
       {"CHKCT", [](Bytes& b) { b[2751] ^= 0x40; },
@@ -258,6 +263,72 @@ void ExpectRecord(const std::string& label, int number, const Values& got) {
     const double want = expected.values[i].second;
     EXPECT_TRUE(got[i].second == want || (std::isnan(want) && std::isnan(got[i].second)))
         << label << " " << number << " " << got[i].first;
+  }
+}
+
+// What list calls readable and the records export writes are what the
+// readers hand out, on the example project and on damaged copies of it.
+TEST_F(ToolCli, ListAndExportAgreeWithTheReadersOnDamagedCopies) {
+  CopyExample();
+  const auto agree = [&](const std::string& what) {
+    SCOPED_TRACE(what);
+    doc().Clear();
+    ASSERT_TRUE(chkrsl_cli::OpenProjectPath(Copy()));
+    chkrsl::host::AdoptStoredSectionTypes();
+    CArray<int, int> elements, kinds;
+    if (!chkrsl::ReadElementTable(elements, kinds)) return;
+    std::set<int> read, listed, exported;
+    for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
+      CHKRsl* rec = nullptr;
+      int kind = 0;
+      if (GetOneEleRsl(rec, kind, elements[i])) read.insert(elements[i]);
+      delete rec;
+    }
+    std::ostringstream list, exports, err;
+    doc().Clear();
+    chkrsl_cli::RunCli({"-p", Copy(), "list", "--json"}, list, err);
+    const nlohmann::json listing = nlohmann::json::parse(list.str());
+    for (const auto& e : listing.at("elements"))
+      if (e.at("readable").get<bool>()) listed.insert(e.at("element").get<int>());
+    EXPECT_EQ(listed, read);
+    doc().Clear();
+    chkrsl_cli::RunCli({"-p", Copy(), "export"}, exports, err);
+    std::istringstream lines(exports.str());
+    for (std::string line; std::getline(lines, line);) {
+      const nlohmann::ordered_json j = nlohmann::ordered_json::parse(line);
+      Values got;
+      Flatten(j.at("fields"), "", got);
+      ExpectRecord("element", j.at("element").get<int>(), got);
+      exported.insert(j.at("element").get<int>());
+    }
+    EXPECT_EQ(exported, read);
+  };
+  agree("the example");
+  // Where readers and walks could part: the counts, each entry's number,
+  // type code and section type, and files cut inside an entry.
+  for (const char* ext : {"CHKTT", "CHKCM", "CHKGS", "CHKGS_N", "CHKST", "CHKST_N", "CHKAL", "CHKHB",
+                          "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT"}) {
+    const Bytes intact = ReadProjectFile(ext);
+    std::vector<size_t> inverted = {0}, cuts;
+    chkrsl::io::MemorySource in(intact.data(), intact.size());
+    chkrsl::ResultCursor entries(in);
+    while (std::string(ext) != "CHKTT" && entries.Next()) {
+      const size_t at = static_cast<size_t>(entries.offset());
+      inverted.insert(inverted.end(), {at, at + 4, at + 8});
+      cuts.push_back(at + 7);
+    }
+    for (size_t at = 4; std::string(ext) == "CHKTT" && at < intact.size(); at += 4) inverted.push_back(at);
+    for (size_t at : inverted) {
+      Bytes damaged = intact;
+      damaged[at] ^= 0x41;
+      WriteProjectFile(ext, damaged);
+      agree(std::string(ext) + " changed at " + std::to_string(at));
+    }
+    for (size_t at : cuts) {
+      WriteProjectFile(ext, Bytes(intact.begin(), intact.begin() + static_cast<long>(at)));
+      agree(std::string(ext) + " cut to " + std::to_string(at));
+    }
+    WriteProjectFile(ext, intact);
   }
 }
 

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 #include <memory>
-#include <set>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "chkrsl/internal.h"
@@ -43,29 +44,29 @@ void ListRow(const Output& o, JsonWriter& json, int eleNo, int kind, const CHKRs
 int ListResults(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
+  chkrsl::host::AdoptStoredSectionTypes();
   JsonWriter json(o.out);
   if (o.json) {
     json.BeginObject().Key("elements").BeginArray();
   } else {
     o.out << "element  kind  class                      cat  status  file\n";
   }
-  std::set<int> seen;
-  ForEachEntry(ElementFileExts(), [&](const std::string& ext, const chkrsl::WalkedEntry& e) {
-    auto kind = table.kindOf.find(e.header.eleNo);
-    if (!e.rec || kind == table.kindOf.end() || !seen.insert(e.header.eleNo).second) return;
-    ListRow(o, json, e.header.eleNo, kind->second, e.rec, ext);
+  // What the readers give every element: those they read in the order of
+  // the result files, then the others.
+  std::vector<std::pair<int, int>> unread;
+  chkrsl::WalkElementResults([&](const chkrsl::ElementResult& r) {
+    if (r.read) {
+      ListRow(o, json, r.eleNo, r.kind, r.rec, r.file);
+    } else {
+      unread.emplace_back(r.eleNo, r.kind);
+    }
   });
-  int status = kExitOk;
-  for (size_t i = 0; i < table.elements.size(); ++i) {
-    if (seen.count(table.elements[i])) continue;
-    ListRow(o, json, table.elements[i], table.kinds[i], nullptr, "");
-    status = kExitNo;
-  }
+  for (const auto& [eleNo, kind] : unread) ListRow(o, json, eleNo, kind, nullptr, "");
   if (o.json) json.EndArray().EndObject().EndLine();
-  if (status != kExitOk)
-    o.err << "chkrsl: " << ProjectFile("CHKTT")
-          << ": some elements listed have no readable result; 'chkrsl verify' says why\n";
-  return status;
+  if (unread.empty()) return kExitOk;
+  o.err << "chkrsl: " << ProjectFile("CHKTT")
+        << ": some elements listed have no readable result; 'chkrsl verify' says why\n";
+  return kExitNo;
 }
 
 bool SayUnreadable(int eleNo, const Output& o) {

@@ -26,6 +26,13 @@ namespace {
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr char kEdgeClass[] = "DataForWallEdge";
 constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
+constexpr int kWallSecType = 29;
+
+int64_t FileSize(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  return ec ? 0 : static_cast<int64_t>(size);
+}
 
 // What precedes the fields of a record.
 struct RecordKey {
@@ -151,11 +158,20 @@ class Exporter {
 
   void Walk(Pass pass) {
     pass_ = pass;
-    for (const std::string& ext : ElementFiles()) WalkResults(ext, "element");
+    WalkElements();
     if (!opt_.walls || opt_.kind) return;
-    WalkResults("CHKCW", "wall");
+    WalkWalls();
+    int highest = 0;
     const EdgeWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
-      if (!Wanted(edge.edgeNo, 0) || !ClassWanted(kEdgeClass)) return;
+      if (!Wanted(edge.edgeNo, 0)) return;
+      // A scan for an edge stops at the first number not below it.
+      if (edge.edgeNo <= highest) {
+        Problem("Edge", -1, "edge " + std::to_string(edge.edgeNo),
+                "stands after edge " + std::to_string(highest) + ", where no read reaches it");
+        return;
+      }
+      highest = edge.edgeNo;
+      if (!ClassWanted(kEdgeClass)) return;
       taker_.Clear(kEdgeClass);
       chkrsl::VisitFields(edge, taker_);
       Take({"edge", edge.edgeNo, 0, "Edge"});
@@ -163,30 +179,54 @@ class Exporter {
     if (!edges.stop.empty()) Problem("Edge", edges.stopOffset, "", edges.stop);
   }
 
-  void WalkResults(const std::string& ext, const char* label) {
-    const bool elements = std::strcmp(label, "element") == 0;
+  // Every element of the element table, as the readers give it.
+  void WalkElements() {
+    const char* file = nullptr;
+    int64_t fileBytes = 0;
+    chkrsl::WalkElementResults([&](const chkrsl::ElementResult& r) {
+      if (r.file != file) {
+        if (file) progress_->FileDone(1, fileBytes);
+        file = r.file;
+        fileBytes = file ? FileSize(ProjectFile(file)) : 0;
+      }
+      if (r.offset >= 0) progress_->At(r.offset);
+      if (!Wanted(r.eleNo, r.kind)) return;
+      const std::string about = "element " + std::to_string(r.eleNo);
+      if (!r.read) return Problem(r.file ? r.file : "CHKTT", r.offset, about, r.problem);
+      const char* className = chkrsl::RecordClassName(*r.rec);
+      if (!ClassWanted(className)) return;
+      taker_.Clear(className);
+      chkrsl::VisitFields(*r.rec, taker_);
+      Take({"element", r.eleNo, r.kind, r.file});
+    });
+    if (file) progress_->FileDone(1, fileBytes);
+  }
+
+  // The walls of "CHKCW", as GetOneWallRsl reads them: an entry a scan
+  // reaches, of section type 29, holding a concrete record.
+  void WalkWalls() {
     chkrsl::WalkSummary s;
     const bool present = WalkFile(
-        ProjectFile(ext),
+        ProjectFile("CHKCW"),
         [&](const chkrsl::WalkedEntry& e) {
           progress_->At(e.offset);
-          const int eleNo = e.header.eleNo;
-          auto kind = table_.kindOf.find(eleNo);
-          const int k = !elements || kind == table_.kindOf.end() ? 0 : kind->second;
-          if (!Wanted(eleNo, k)) return;
-          if (!e.rec) {
-            Problem(ext, e.offset, std::string(label) + " " + std::to_string(eleNo), e.problem);
-            return;
-          }
+          const int no = e.header.eleNo;
+          if (!Wanted(no, 0)) return;
+          const std::string about = "wall " + std::to_string(no);
+          if (!e.reachable)
+            return Problem("CHKCW", e.offset, about, "stands after a higher number, where no read reaches it");
+          if (!e.rec) return Problem("CHKCW", e.offset, about, e.problem);
+          if (e.header.secType != kWallSecType || !dynamic_cast<const DataForConcreteBase*>(e.rec))
+            return Problem("CHKCW", e.offset, about, "not a concrete wall of section type 29");
           const char* className = chkrsl::RecordClassName(*e.rec);
           if (!ClassWanted(className)) return;
           taker_.Clear(className);
           chkrsl::VisitFields(*e.rec, taker_);
-          Take({label, eleNo, k, ext.c_str()});
+          Take({"wall", no, 0, "CHKCW"});
         },
         s);
     if (present) progress_->FileDone(1, s.fileBytes);
-    if (present && !s.stop.empty()) Problem(ext, s.stopOffset, "", s.stop);
+    if (present && !s.stop.empty()) Problem("CHKCW", s.stopOffset, "", s.stop);
   }
 
   bool ClassWanted(const char* className) const {
@@ -199,8 +239,9 @@ class Exporter {
     if (pass_ != Pass::kWrite) return;
     ++problems_;
     progress_->Clear();
-    o_.err << "chkrsl: " << ProjectFile(ext) << ": offset " << offset << ": "
-           << (about.empty() ? "" : about + ": ") << what << "; left out of the export\n";
+    o_.err << "chkrsl: " << ProjectFile(ext) << ": ";
+    if (offset >= 0) o_.err << "offset " << offset << ": ";
+    o_.err << (about.empty() ? "" : about + ": ") << what << "; left out of the export\n";
   }
 
   void Take(const RecordKey& key) {
@@ -394,6 +435,7 @@ bool ParseElementRanges(const std::string& text, std::vector<std::pair<int, int>
 int ExportRecords(const ExportOptions& options, const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
+  chkrsl::host::AdoptStoredSectionTypes();
   return Exporter(options, o, table).Run();
 }
 

@@ -1,6 +1,7 @@
 #include "chkrsl/store/project_walk.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
@@ -135,6 +136,10 @@ bool WalkElementResults(const std::function<void(const ElementResult&)>& visit) 
     const bool opened = OpenProjectFile(name, file, io::FileSource::kLoadBlockBytes);
     Heard heard;
     ResultCursor entries(file, &heard);
+    // Why the walk of the file ended early (an unsound count, an entry that
+    // cannot be passed over), and where.
+    std::string ended = heard.problem;
+    int64_t endedAt = heard.offset;
     bool at = false;  // the cursor stands on an entry
     for (const Want& w : wants) {
       ElementResult r;
@@ -143,11 +148,14 @@ bool WalkElementResults(const std::function<void(const ElementResult&)>& visit) 
       r.file = name;
       // The entry a scan for w stops at: the cursor's own, or a later one.
       while (!(at && entries.number() >= w.eleNo)) {
-        if (!(at = entries.Next())) break;
+        heard.Clear();
+        if ((at = entries.Next())) continue;
+        if (!heard.problem.empty()) std::tie(ended, endedAt) = std::tie(heard.problem, heard.offset);
+        break;
       }
-      if (at) r.offset = entries.offset();
       std::unique_ptr<CHKRsl> rec;
       if (at && entries.number() == w.eleNo) {
+        r.offset = entries.offset();
         heard.Clear();
         CHKRsl* got = nullptr;
         const EntryOutcome outcome = entries.Read(w.secType, got);
@@ -159,9 +167,14 @@ bool WalkElementResults(const std::function<void(const ElementResult&)>& visit) 
         } else if (!r.read) {
           r.problem = heard.problem;
         }
+      } else if (!opened) {
+        r.problem = std::string("no file ") + name;
+      } else if (!at && !ended.empty()) {
+        r.offset = endedAt;
+        r.problem = ended;
       } else {
-        r.problem = !opened ? std::string("no file ") + name
-                            : std::string("no entry in ") + name + " where a scan for it stops";
+        if (at) r.offset = entries.offset();
+        r.problem = std::string("no entry in ") + name + " where a scan for it stops";
       }
       r.rec = rec.get();
       visit(r);
