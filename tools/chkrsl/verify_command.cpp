@@ -120,9 +120,7 @@ struct FirstProblem : chkrsl::Reporter {
 std::string ExpectedFile(int kind, int secType) {
   chkrsl::KindFiles kf;
   if (!chkrsl::FilesOfKind(kind, kf)) return "";
-  const int category = JudgeSecCate(secType);
-  const bool plain = !kf.paired || category == 1 || category == 4;
-  return chkrsl::ResultFileName(plain ? kf.plain : kf.companion);
+  return chkrsl::ResultFileName(chkrsl::FileOfCategory(kf, JudgeSecCate(secType)));
 }
 
 }  // namespace
