@@ -86,8 +86,7 @@ struct Target {
 
 class Exporter {
  public:
-  Exporter(const ExportOptions& opt, const Output& o, const ElementTable& table)
-      : opt_(opt), o_(o), table_(table) {}
+  Exporter(const ExportOptions& opt, const Output& o) : opt_(opt), o_(o) {}
 
   int Run() {
     const bool byClass = !opt_.outputDir.empty();
@@ -393,7 +392,6 @@ class Exporter {
 
   const ExportOptions& opt_;
   const Output& o_;
-  const ElementTable& table_;
   Pass pass_ = Pass::kWrite;
   std::optional<Progress> progress_;
   FieldTaker taker_;
@@ -436,7 +434,7 @@ int ExportRecords(const ExportOptions& options, const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
   chkrsl::host::AdoptStoredSectionTypes();
-  return Exporter(options, o, table).Run();
+  return Exporter(options, o).Run();
 }
 
 }  // namespace chkrsl_cli
