@@ -9,7 +9,7 @@ class DataForNewSec;
 
 // Identification and status common to all records. A record writes its whole
 // file entry (12-byte header and body) with WriteToCHK; ReadRsl reads only
-// the body, because the scanner reads the header to choose the class.
+// the body, because the reader reads the header to choose the class.
 class CHKRSL_API CHKRsl {
  public:
   CHKRsl();

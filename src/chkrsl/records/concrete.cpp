@@ -182,7 +182,7 @@ bool DataForConcreteBase::ReadFrom(chkrsl::io::Source& in) {
   ByteReader r = block.reader();
   LayoutFixed(r);
   if (!r.ok() || !ReadSectionValues(in) || !ReadSubRecord(in)) return false;
-  // The scanner passes over entries by their length word; an entry whose
+  // Readers pass over entries by their length word; an entry whose
   // contents disagree with it cannot be trusted.
   return leftAtStart - in.BytesLeft() == length;
 }
