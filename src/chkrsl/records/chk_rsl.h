@@ -19,6 +19,7 @@ class CHKRSL_API CHKRsl {
   // The other members report running out of memory by throwing
   // std::bad_alloc too, leaving the record fit to be read again, assigned
   // and deleted (a sub-record's CopyData may have copied part of its lists).
+  // The exported readers and writers never throw.
   CHKRsl(const CHKRsl& src);
   CHKRsl& operator=(const CHKRsl& src);
   virtual ~CHKRsl();
