@@ -1,5 +1,7 @@
 // chkrsl: inspect, verify, export and compare the check results of a project.
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -8,8 +10,6 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-
-#include <cstdio>
 #endif
 
 int main(int argc, char** argv) {
@@ -19,9 +19,20 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
-  // The tool writes through iostreams only; unsynced they buffer, which
-  // an export of millions of fields needs.
-  std::ios::sync_with_stdio(false);
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return chkrsl_cli::RunCli(args, std::cout, std::cerr);
+  // Nothing the library or the commands throw ends the tool unexplained:
+  // running out of memory on a large project is an input it cannot use.
+  try {
+    // The tool writes through iostreams only; unsynced they buffer, which
+    // an export of millions of fields needs.
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return chkrsl_cli::RunCli(args, std::cout, std::cerr);
+  } catch (const std::bad_alloc&) {
+    std::cout.flush();
+    std::cerr << "chkrsl: out of memory: the command needs more memory than is free\n";
+  } catch (const std::exception& e) {
+    std::cout.flush();
+    std::cerr << "chkrsl: " << e.what() << "\n";
+  }
+  return 2;
 }
