@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,7 +98,7 @@ class DamageSweep : public chkrsl_test::ProjectTest {
   std::map<std::string, Bytes> Snapshot() const {
     std::map<std::string, Bytes> files;
     for (const auto& e : std::filesystem::directory_iterator(folder))
-      files[e.path().string()] = chkrsl_test::ReadFileBytes(e.path().string());
+      files[e.path().filename().string()] = chkrsl_test::ReadFileBytes(e.path().string());
     return files;
   }
   void Clear() {  // also the arrays' room, which a host's new arrays do not have
@@ -234,11 +234,12 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
 // answers as a clean one does.
 using chkrsl_test::AllocationFaults;
 
-// A display call's array as bytes; released.
+// A display call's array, the first `used` bytes of each element (no padding); released.
 template <class Info>
-Bytes Of(Info*& info, int n) {
-  const auto* b = reinterpret_cast<const uint8_t*>(info);
-  Bytes bytes = info ? Bytes(b, b + sizeof *info * static_cast<size_t>(n)) : Bytes();
+Bytes Of(Info*& info, int n, size_t used = sizeof(Info)) {
+  Bytes bytes;
+  for (const auto* b = reinterpret_cast<const uint8_t*>(info); info && n-- > 0; b += sizeof(Info))
+    bytes.insert(bytes.end(), b, b + used);
   ReleaseChkInfo(info);
   info = nullptr;
   return bytes;
@@ -266,11 +267,10 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
   ShowBoundMemStl* bound = nullptr;
   doc().purlinKind = kRoofPurlin;
 
-  // Runs a call with the seam `arm` arms, then takes what it handed out and
-  // the files, and frees and resets every output.
-  auto run = [&](const std::function<bool()>& call, const std::function<void()>& arm) {
+  // Runs a call (a seam may be armed), then takes what it handed out and the
+  // files, and frees and resets every output.
+  auto run = [&](const std::function<bool()>& call) {
     Outcome a;
-    arm();
     try {
       a.whole = call();
     } catch (...) {
@@ -278,11 +278,12 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
     }
     AllocationFaults::Disarm(), WriteFaults::Disarm();
     Take(a, recs), Take(a, walls), Take(a, edges), Clear();
-    a.records.insert(a.records.end(), {Of(one), Of(edge), Of(eff), Of(member, memberNos.length()),
-                                       Of(wall, wallInfoNos.length()), Of(bound, edgeInfoNos.length()), LszdParams()});
+    a.records.insert(a.records.end(), {Of(one), Of(edge), Of(eff), LszdParams(), Of(bound, edgeInfoNos.length()),
+                                       Of(member, memberNos.length(), offsetof(ShowConcreteFrameStl, checked) + 1),
+                                       Of(wall, wallInfoNos.length(), offsetof(ShowShearWallStl, checked) + 1)});
     delete one, delete edge, delete eff, one = nullptr, edge = nullptr, eff = nullptr;
     std::map<std::string, Bytes> files = Snapshot();
-    files[chkrsl::host::UserFilePath("Chk_WLT")];
+    files["proj.Chk_WLT"];  // by name: the report's place is there with or without it
     for (auto& [path, b] : files) a.files.push_back(b.size() <= 4 && b == Bytes(b.size(), 0) ? Bytes() : b);
     std::filesystem::remove(chkrsl::host::UserFilePath("Chk_WLT"));
     return a;
@@ -320,7 +321,7 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
                 }}};
   int64_t injected[2] = {};
   for (const auto& [name, call] : rows) {
-    const Outcome clean = run(call, [] {});
+    const Outcome clean = run(call);
     ASSERT_TRUE(alerts.empty()) << name;
     for (int s = 0; s < 2; ++s) {
       for (int64_t fault = 0;; ++fault) {
@@ -330,7 +331,8 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
         const int64_t live = AllocationFaults::Live();
         bool reached = false;
         {
-          const Outcome failed = run(call, [&] { seams[s].arm(fault); });
+          seams[s].arm(fault);
+          const Outcome failed = run(call);
           reached = seams[s].reached(fault);
           if (reached) {
             EXPECT_EQ(alerts, std::vector<std::string>{seams[s].alert});
@@ -348,11 +350,11 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
         EXPECT_EQ(AllocationFaults::Live(), live);
         if (!reached) break;
         ++injected[s];
-        EXPECT_TRUE(run(call, [] {}) == clean && alerts.empty()) << "next call";
+        EXPECT_TRUE(run(call) == clean && alerts.empty()) << "next call";
       }
     }
   }
-  std::cout << injected[0] << " allocation failures, " << injected[1] << " write faults\n";
+  std::printf("%d allocation failures, %d write faults\n", static_cast<int>(injected[0]), static_cast<int>(injected[1]));
   chkrsl::DeleteAllRecords(all);
   chkrsl::DeleteAllRecords(allWalls);
 }
