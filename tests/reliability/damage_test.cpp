@@ -144,7 +144,7 @@ class DamageSweep : public chkrsl_test::ProjectTest {
   Bytes LszdParams() {
     chkrsl::io::ByteWriter w;
     w.I32s(n, 4).F64s(d, 4);
-    const Bytes b = n[0] == -1 ? Bytes() : w.bytes();
+    Bytes b = n[0] == -1 ? Bytes() : w.bytes();
     std::fill(n, n + 4, -1), std::fill(d, d + 4, -1);
     return b;
   }

@@ -51,8 +51,8 @@ bool ShowWhyNotRead(const WantedEntry& want, Alerts& alerts, const char* notChec
 template <class Rec>
 void AddOwned(CTypedPtrArray<CPtrArray, Rec*>& out, Rec* rec) {
   std::unique_ptr<Rec> owned(rec);
-  out.Add(rec);
-  owned.release();
+  const INT_PTR at = out.Add(nullptr);  // before the release: the right side of = goes first
+  out[at] = owned.release();
 }
 
 // Records a call reads for its own use; deleted when the call ends, also
