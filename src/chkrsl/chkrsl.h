@@ -3,6 +3,15 @@
 // its signatures carry. The cursors, indexes and other internals of the
 // result store are not here; programs built beside the library (the tool,
 // the tests) include them by name.
+//
+// No exception leaves a reader, writer, display or clause function or the
+// purlin report: running out of memory (or any other exception inside) ends
+// the call as a failure with the one message "内存不足，操作未完成!", shown
+// instead of the call's others; each function's comment says what it then
+// leaves. The record classes throw std::bad_alloc (chk_rsl.h), and so do,
+// like the standard library, the functions whose signatures carry its
+// types (chkrsl::host, the GBK and clock helpers). The platform stand-ins
+// stand for the host's own functions.
 #pragma once
 
 #include "chkrsl/platform/acad.h"

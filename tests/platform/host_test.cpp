@@ -26,13 +26,4 @@ TEST(Host, ComposesFolderNameAndExtensionOnlyForAPathThatFits) {
   chkrsl::host::CloseProject();
 }
 
-using chkrsl_test::ProjectTest;
-
-TEST_F(ProjectTest, TheDocumentIsIndexedByNumber) {
-  doc().SetElementSecType(5, 29);
-  EXPECT_EQ(doc().elements.GetSize(), 6);
-  EXPECT_EQ(doc().FindElement(5)->secType, 29);
-  for (int absent : {4, 6, -1}) EXPECT_EQ(doc().FindElement(absent), nullptr) << absent;
-}
-
 }  // namespace

@@ -81,14 +81,4 @@ TEST(RuleStrings, ACodeWithoutClauseKeepsTheCallersText) {
   EXPECT_TRUE(pass);
 }
 
-TEST(RuleStrings, TextIsGbk) {
-  CString text;
-  EXPECT_TRUE(GetWRuleStr(2, 0.8, text, false));
-  // 钢 规 5.4.2-1, three blanks, 满 足
-  EXPECT_EQ(text.str(),
-            "\xB8\xD6\xB9\xE6"
-            "5.4.2-1"
-            "   \xC2\xFA\xD7\xE3");
-}
-
 }  // namespace

@@ -83,21 +83,6 @@ TEST_F(PurlinReport, WallReportWithoutChecksOrCombinations) {
   ExpectReport(kWallPurlin, "wall_report.gbk");
 }
 
-TEST_F(PurlinReport, PinnedBytes) {
-  Prepare(kWallPurlin, purlin_test::WallDesign(), purlin_test::NoChecks());
-  ASSERT_TRUE(WritePurlineRsl());
-  const Bytes b = chkrsl_test::ReadFileBytes(ReportPath(kWallPurlin));
-  const std::string text(b.begin(), b.end());
-  // The time line's own newline is CR LF too.
-  EXPECT_NE(text.find("Tue Nov 14 22:13:20 2023\r\n"), std::string::npos);
-  // 支撑砌体墙(1/180且≤50mm)
-  EXPECT_NE(text.find("\xD6\xA7\xB3\xC5\xC6\xF6\xCC\xE5\xC7\xBD(1/180\xC7\xD2\xA1\xDC"
-                      "50mm)"),
-            std::string::npos);
-  // The report ends with the limit denominator.
-  EXPECT_EQ(text.substr(text.size() - 10), "99 > 1/100");
-}
-
 TEST_F(PurlinReport, NothingIsWrittenWithoutInputs) {
   doc().purlinKind = 0;
   EXPECT_FALSE(WritePurlineRsl());

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "records/family_records.h"
 #include "support/concrete_samples.h"
 
 namespace {
@@ -145,16 +146,9 @@ TEST(ConcreteEntry, RoundColumnKeepsTheSecondOfItsTwoCopies) {
 }
 
 TEST(ConcreteRecord, CopiesOwnTheirSubRecordsAndClearKeepsListsAndSections) {
-  auto src = MakeConcrete(Kind::kSpecialCol, 4, 3, 8);
-  DataForConcreteBase copy(*src);
-  DataForConcreteBase assigned;
-  assigned = *MakeConcrete(Kind::kRoundBeam, 2, 2, 9);  // replaced by the next assignment
-  assigned = *src;
-  EXPECT_EQ(assigned.pRoundBeam, nullptr);
-  const Bytes expected = WrittenBytes(*src);
-  src.reset();
-  EXPECT_EQ(WrittenBytes(copy), expected);
-  EXPECT_EQ(WrittenBytes(assigned), expected);
+  const auto target = MakeConcrete(Kind::kRoundBeam, 2, 5, 9);  // more sections, another sub-record
+  ExpectDeepCopies(MakeConcrete(Kind::kSpecialCol, 4, 3, 8), target.get());
+  ExpectDeepCopies(MakeConcrete(Kind::kRecBeam, 4, 3, 8), target.get());
 
   auto rec = MakeConcrete(Kind::kRecCol, 4, 3, 10);
   rec->clear();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/project_fixture.h"
+#include "records/family_records.h"
 
 namespace {
 
@@ -25,10 +25,6 @@ DataForEffArea* MakeRecord(int eleNo, std::initializer_list<int> counts) {
     ++k;
   }
   return r;
-}
-
-Bytes Written(DataForEffArea& r) {
-  return chkrsl_test::CaptureWrites([&](std::FILE* f) { r.WriteEffArea(f); });
 }
 
 class EffArea : public chkrsl_test::ProjectTest {
@@ -63,7 +59,7 @@ TEST_F(EffArea, ForwardSearchFindsOnlyTheAskedElement) {
   DataForEffArea* got = nullptr;
   ASSERT_EQ(ReadEffectiveArea(5, got), 1);
   std::unique_ptr<DataForEffArea> owned(got);
-  EXPECT_EQ(Written(*got), Written(*effs[1]));
+  EXPECT_EQ(chkrsl_test::WrittenBytes(*got), chkrsl_test::WrittenBytes(*effs[1]));
   DataForEffArea* untouched = got;
   EXPECT_EQ(ReadEffectiveArea(4, untouched), 0);
   EXPECT_EQ(untouched, got);
@@ -100,20 +96,14 @@ TEST_F(EffArea, CorruptCountsAndTruncatedEntriesGiveNoRecord) {
 }
 
 TEST(EffAreaRecord, CopiesOwnTheirItemsAndCountsBeyondTheListAreNotWritten) {
-  std::unique_ptr<DataForEffArea> src(MakeRecord(2, {1, 3}));
-  DataForEffArea copy(*src);
-  DataForEffArea assigned;
-  assigned = *src;
-  const Bytes expected = Written(*src);
-  src.reset();
-  EXPECT_EQ(Written(copy), expected);
-  EXPECT_EQ(Written(assigned), expected);
-
-  copy.effCount[0] = 50;  // holds 1
-  copy.effCount[2] = -4;
-  const Bytes b = Written(copy);
-  EXPECT_EQ(b.size(), 8u + 21u + 4 * 40u);
-  EXPECT_EQ(GetI32(b, 9), 1);
+  std::unique_ptr<DataForEffArea> target(MakeRecord(3, {0, 2, 0, 0, 1}));
+  chkrsl_test::ExpectDeepCopies(std::unique_ptr<DataForEffArea>(MakeRecord(2, {1, 3})), target.get());
+  DataForEffArea copy(*target);
+  copy.effCount[1] = 50;  // holds 2
+  copy.effCount[4] = -4;
+  const Bytes b = chkrsl_test::WrittenBytes(copy);
+  EXPECT_EQ(b.size(), 8u + 21u + 2 * 40u);
+  EXPECT_EQ(GetI32(b, 13), 2);
 }
 
 }  // namespace

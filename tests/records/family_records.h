@@ -5,9 +5,11 @@
 #pragma once
 
 #include <memory>
+#include <new>
 #include <string>
 #include <type_traits>
 
+#include "support/allocation_seam.h"
 #include "support/project_fixture.h"
 
 namespace chkrsl_test {
@@ -37,21 +39,44 @@ inline Bytes Tail(const Bytes& entry, size_t offset) {
 
 // Copy construction and assignment duplicate the sub-records: the copies
 // still write the source's bytes once the source is gone. The assigned-to
-// record held sub-records of its own, which the assignment releases.
+// record (a copy of `target`, or one holding sub-records of its own) gives
+// its own up. Both also with each allocation failing in turn: then nothing
+// leaks and the assigned-to record is left as it was.
 template <class Rec>
-void ExpectDeepCopies(std::unique_ptr<Rec> src) {
+void ExpectDeepCopies(std::unique_ptr<Rec> src, const Rec* target = nullptr) {
   const Bytes original = WrittenBytes(*src);
-  Rec copy(*src);
-  Rec assigned;
-  assigned.pSec = new DataForNewSec;
-  if constexpr (std::is_base_of_v<DataForSteel, Rec>) assigned.pEnergy = new DataForEnergyConsume;
-  assigned = *src;
-  src.reset();
-  EXPECT_EQ(WrittenBytes(copy), original);
-  EXPECT_EQ(WrittenBytes(assigned), original);
-  Rec& alias = assigned;
-  assigned = alias;  // self-assignment keeps everything
-  EXPECT_EQ(WrittenBytes(assigned), original);
+  for (int64_t fault = 0;; ++fault) {
+    const int64_t live = AllocationFaults::Live();
+    {
+      Rec assigned(target ? *target : Rec());
+      if constexpr (std::is_base_of_v<CHKRsl, Rec>) {
+        if (!target) assigned.pSec = new DataForNewSec;
+      }
+      if constexpr (std::is_base_of_v<DataForSteel, Rec>) {
+        if (!target) assigned.pEnergy = new DataForEnergyConsume;
+      }
+      const Bytes before = WrittenBytes(assigned);
+      std::unique_ptr<Rec> copy;
+      AllocationFaults::Arm(fault);
+      try {
+        copy = std::make_unique<Rec>(*src);
+        assigned = *src;
+      } catch (const std::bad_alloc&) {
+      }
+      AllocationFaults::Disarm();
+      if (AllocationFaults::Made() <= fault) {
+        src.reset();
+        EXPECT_EQ(WrittenBytes(*copy), original);
+        EXPECT_EQ(WrittenBytes(assigned), original);
+        Rec& alias = assigned;
+        assigned = alias;  // self-assignment keeps everything
+        EXPECT_EQ(WrittenBytes(assigned), original);
+        return;
+      }
+      EXPECT_EQ(WrittenBytes(assigned), before) << "allocation " << fault;
+    }
+    EXPECT_EQ(AllocationFaults::Live(), live) << "allocation " << fault;
+  }
 }
 
 // Stores one record as the only entry of `resultFile`, lists it in "CHKTT"

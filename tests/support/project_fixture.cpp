@@ -7,14 +7,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 namespace chkrsl_test {
 
+// In one read: byte by byte is slow under the sanitizers.
 Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);  // a folder or nothing: none
+  Bytes b(ec ? 0 : static_cast<size_t>(size));
+  std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  return b;
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {

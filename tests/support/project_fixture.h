@@ -71,6 +71,9 @@ template <class Rec>
 Bytes WrittenBytes(Rec& rec) {
   return CaptureWrites([&](std::FILE* f) { rec.WriteToCHK(f); });
 }
+inline Bytes WrittenBytes(DataForEffArea& rec) {
+  return CaptureWrites([&](std::FILE* f) { rec.WriteEffArea(f); });
+}
 
 // Visits the header of every entry of the open project's result file
 // `ext` that a walk of it reaches.

@@ -7,6 +7,7 @@
 #endif
 
 #include <cerrno>
+#include <memory>
 #include <vector>
 
 namespace chkrsl {
@@ -94,6 +95,8 @@ std::string Convert(std::string_view in, const char* to, const char* from,
   iconv_t cd = iconv_open(to, from);
   // iconv_open reports failure as (iconv_t)-1.
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);  // NOLINT(performance-no-int-to-ptr)
+  // Closed however the conversion ends, running out of memory included.
+  std::unique_ptr<void, int (*)(iconv_t)> closing(cd, iconv_close);
   std::string out;
   out.reserve(in.size() * 3 / 2 + 4);
   char* src = const_cast<char*>(in.data());
@@ -123,7 +126,6 @@ std::string Convert(std::string_view in, const char* to, const char* from,
   size_t dstLeft = sizeof buf;
   iconv(cd, nullptr, nullptr, &dst, &dstLeft);
   out.append(buf, static_cast<size_t>(dst - buf));
-  iconv_close(cd);
   return out;
 }
 

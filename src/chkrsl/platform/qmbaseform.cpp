@@ -1,6 +1,7 @@
 #include "chkrsl/platform/qmbaseform.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -60,9 +61,9 @@ void MyPerDocData::SetElementSecType(int eleNo, int secType) {
 }
 
 QMLoadComb* MyPerDocData::AddLoadComb() {
-  QMLoadComb* comb = new QMLoadComb;
-  loadCombs.Add(comb);
-  return comb;
+  std::unique_ptr<QMLoadComb> comb(new QMLoadComb);
+  loadCombs.Add(comb.get());
+  return comb.release();
 }
 
 void MyPerDocData::ClearLoadCombs() {

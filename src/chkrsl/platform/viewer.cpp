@@ -86,9 +86,12 @@ bool Start(const std::vector<std::string>& argv) {
   args.reserve(argv.size() + 1);
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
+  // Room for the pid first: a viewer once started is always kept to be reaped.
+  std::vector<pid_t>& started = StartedViewers();
+  started.reserve(started.size() + 1);
   pid_t pid = 0;
   if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
-  StartedViewers().push_back(pid);
+  started.push_back(pid);
   return true;
 }
 

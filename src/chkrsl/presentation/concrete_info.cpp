@@ -150,50 +150,46 @@ void FillEdge(ShowBoundMemStl& s, const DataForWallEdge& e) {
 
 }  // namespace
 
+// Each display call reads its records for itself and hands out the array
+// only once it is filled; running out of memory leaves `info` as it was.
 bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info) {
-  CArray<int, int> numbers;
-  CopyNumbers(elementNos, numbers);
   return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
-    CTypedPtrArray<CPtrArray, CHKRsl*> records;
-    const bool read = chkrsl::ReadElementList(records, numbers, alerts) == 1;
-    if (read) {
-      info = new ShowConcreteFrameStl[static_cast<size_t>(records.GetSize())]();
-      for (INT_PTR i = 0; i < records.GetSize(); ++i) FillMember(info[i], records[i]);
-    }
-    chkrsl::DeleteAllRecords(records);
-    return read;
+    CArray<int, int> numbers;
+    CopyNumbers(elementNos, numbers);
+    chkrsl::CallRecords<CHKRsl> records;
+    if (chkrsl::ReadElementList(records.items, numbers, alerts) != 1) return false;
+    auto* shown = new ShowConcreteFrameStl[static_cast<size_t>(records.items.GetSize())]();
+    for (INT_PTR i = 0; i < records.items.GetSize(); ++i) FillMember(shown[i], records.items[i]);
+    info = shown;
+    return true;
   });
 }
 
 bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info) {
-  CArray<int, int> numbers;
-  CopyNumbers(elementNos, numbers);
   return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
-    CTypedPtrArray<CPtrArray, CHKRsl*> records;
-    const bool read = chkrsl::ReadWallsOf(records, numbers, alerts) == 1;
-    if (read) {
-      info = new ShowShearWallStl[static_cast<size_t>(records.GetSize())]();
-      for (INT_PTR i = 0; i < records.GetSize(); ++i) FillWall(info[i], records[i]);
-    }
-    chkrsl::DeleteAllRecords(records);
-    return read;
+    CArray<int, int> numbers;
+    CopyNumbers(elementNos, numbers);
+    chkrsl::CallRecords<CHKRsl> records;
+    if (chkrsl::ReadWallsOf(records.items, numbers, alerts) != 1) return false;
+    auto* shown = new ShowShearWallStl[static_cast<size_t>(records.items.GetSize())]();
+    for (INT_PTR i = 0; i < records.items.GetSize(); ++i) FillWall(shown[i], records.items[i]);
+    info = shown;
+    return true;
   });
 }
 
 bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info) {
-  CArray<int, int> numbers;
-  CopyNumbers(edgeNos, numbers);
   return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
-    CTypedPtrArray<CPtrArray, DataForWallEdge*> records;
-    const bool read = chkrsl::ReadEdgesOf(records, numbers, alerts) == 1;
-    if (read) {
-      info = new ShowBoundMemStl[static_cast<size_t>(records.GetSize())]();
-      for (INT_PTR i = 0; i < records.GetSize(); ++i) {
-        if (records[i]) FillEdge(info[i], *records[i]);
-      }
+    CArray<int, int> numbers;
+    CopyNumbers(edgeNos, numbers);
+    chkrsl::CallRecords<DataForWallEdge> records;
+    if (chkrsl::ReadEdgesOf(records.items, numbers, alerts) != 1) return false;
+    auto* shown = new ShowBoundMemStl[static_cast<size_t>(records.items.GetSize())]();
+    for (INT_PTR i = 0; i < records.items.GetSize(); ++i) {
+      if (records.items[i]) FillEdge(shown[i], *records.items[i]);
     }
-    chkrsl::DeleteAllEdges(records);
-    return read;
+    info = shown;
+    return true;
   });
 }
 

@@ -3,7 +3,8 @@
 // function hands the host a new array with one element per number, element
 // i describing number i; the host releases it with ReleaseChkInfo (the
 // array is allocated with new[]). On failure the readers have shown their
-// message, nothing is allocated and `info` is not set.
+// message, nothing is allocated and `info` is not set; so also when memory
+// runs out, after "内存不足，操作未完成!".
 #pragma once
 
 #include "chkrsl/export.h"

@@ -1,6 +1,9 @@
 #include "chkrsl/presentation/rule_strings.h"
 
+#include <string>
+
 #include "chkrsl/platform/gbk.h"
+#include "chkrsl/texts/alerts.h"
 
 namespace {
 
@@ -90,9 +93,15 @@ Verdict FlangeVerdict(double ratio) {
   return kNoVerdict;
 }
 
+// The text is made apart and assigned last, so that running out of memory
+// leaves `text` as it was; the verdict stands either way.
 bool Compose(const char* clause, Verdict verdict, CString& text) {
-  if (clause) text = chkrsl::Utf8ToGbk(clause).c_str();
-  if (verdict.text) text += chkrsl::Utf8ToGbk(verdict.text).c_str();
+  chkrsl::Call([&](chkrsl::Alerts&) {
+    std::string composed = clause ? chkrsl::Utf8ToGbk(clause) : text.str();
+    if (verdict.text) composed += chkrsl::Utf8ToGbk(verdict.text);
+    text = composed.c_str();
+    return 0;
+  });
   return verdict.pass;
 }
 

@@ -74,14 +74,16 @@ const char* DesignFileName(int kind) {
 }
 
 // Composes the design file's path while the document's purlin kind reads 0,
-// as the host expects, and puts the kind back whatever happens.
+// as the host expects, and puts the kind back whatever happens, running out
+// of memory included.
 bool DesignFilePath(int kind, char (&path)[kProjPathBufferSize]) {
-  MyPerDocData* doc = GetQMpDoc();
-  const int saved = doc->purlinKind;
-  doc->purlinKind = 0;
-  const int got = GetProjFileName(path, DesignFileName(kind), true, true, false, 0);
-  doc->purlinKind = saved;
-  return got == 1;
+  struct KindBack {
+    MyPerDocData* doc;
+    int kind;
+    ~KindBack() { doc->purlinKind = kind; }
+  } back{GetQMpDoc(), GetQMpDoc()->purlinKind};
+  back.doc->purlinKind = 0;
+  return GetProjFileName(path, DesignFileName(kind), true, true, false, 0) == 1;
 }
 
 // Reads the first `size` bytes of `path` (at most N) with one read and

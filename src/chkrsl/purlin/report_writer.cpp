@@ -7,6 +7,8 @@
 #include "chkrsl/platform/viewer.h"
 #include "chkrsl/purlin/purlin_data.h"
 #include "chkrsl/purlin/report_layout.h"
+#include "chkrsl/texts/alerts.h"
+#include "chkrsl/texts/messages.h"
 
 namespace {
 
@@ -15,24 +17,30 @@ const char* ReportFileName(int kind) { return kind == kRoofPurlin ? "Chk_WLT" : 
 }  // namespace
 
 bool WritePurlineRsl() {
-  PurlineDesData des;
-  if (!ReadPurlineDesData(des)) return false;
-  const int kind = GetQMpDoc()->purlinKind;
-  char path[kProjPathBufferSize];
-  if (GetProjFileName_User(path, ReportFileName(kind), true, false, 0) != 1) return false;
-  PurlineChkData chk;
-  if (!ReadPurlineChkData(chk)) return false;
+  return chkrsl::Call([](chkrsl::Alerts& alerts) {
+    PurlineDesData des;
+    if (!ReadPurlineDesData(des)) return false;
+    const int kind = GetQMpDoc()->purlinKind;
+    char path[kProjPathBufferSize];
+    if (GetProjFileName_User(path, ReportFileName(kind), true, false, 0) != 1) return false;
+    PurlineChkData chk;
+    if (!ReadPurlineChkData(chk)) return false;
 
-  chkrsl::ReportStream out;
-  chkrsl::WritePurlinReport(out, des, chk, kind, chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
-  // The stream already holds CR LF, so the bytes are written as they are.
-  if (!chkrsl::io::WriteWholeFile(path, out.bytes().data(), out.bytes().size())) {
-    // No part of a report is left behind, and the viewer is not started on
-    // what is not there.
-    chkrsl::AlertUtf8("写文件时发生错误!");
-    return false;
-  }
-  return OpenInNotepad(path);
+    // The report is made in memory and written in one piece: running out of
+    // memory before that writes nothing.
+    chkrsl::ReportStream out;
+    chkrsl::WritePurlinReport(out, des, chk, kind, chkrsl::CtimeText(chkrsl::CurrentWritingTime()));
+    // The stream already holds CR LF, so the bytes are written as they are.
+    if (!chkrsl::io::WriteWholeFile(path, out.bytes().data(), out.bytes().size())) {
+      // No part of a report is left behind, and the viewer is not started on
+      // what is not there.
+      alerts.Add(chkrsl::msg::kWriteError);
+      return false;
+    }
+    return chkrsl::StartViewer(path);
+  });
 }
 
-bool OpenInNotepad(const char* path) { return path && chkrsl::StartViewer(path); }
+bool OpenInNotepad(const char* path) {
+  return chkrsl::Call([&](chkrsl::Alerts&) { return path && chkrsl::StartViewer(path); });
+}

@@ -12,8 +12,11 @@
 // file shows "写文件时发生错误!"), the report path cannot be composed, the
 // report cannot be written whole (it shows "写文件时发生错误!", removes the
 // partial report and does not start the viewer), or the viewer cannot be
-// started (the report stays written).
+// started (the report stays written). Running out of memory is false after
+// "内存不足，操作未完成!": the report is made in memory, so none is written
+// unless it was whole and only the viewer could not be started.
 CHKRSL_API bool WritePurlineRsl();
 
-// Starts the viewer on `path`; whether it started.
+// Starts the viewer on `path`; whether it started (false after "内存不足，
+// 操作未完成!" when memory runs out).
 CHKRSL_API bool OpenInNotepad(const char* path);

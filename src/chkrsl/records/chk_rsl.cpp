@@ -16,13 +16,13 @@ CHKRsl::CHKRsl(const CHKRsl& src)
 
 CHKRsl& CHKRsl::operator=(const CHKRsl& src) {
   if (this == &src) return *this;
+  CopySectionFrom(src.pSec);  // the one step that can fail, before the others
   eleNo = src.eleNo;
   secType = src.secType;
   for (int i = 0; i < 3; ++i) hdrInt[i] = src.hdrInt[i];
   eleType = src.eleType;
   memberKind = src.memberKind;
   checkStatus = src.checkStatus;
-  CopySectionFrom(src.pSec);
   return *this;
 }
 
@@ -35,6 +35,7 @@ void CHKRsl::WriteToCHK(std::FILE*) {}
 bool CHKRsl::ReadRsl(std::FILE*) { return true; }
 
 void CHKRsl::CopySectionFrom(const DataForNewSec* src) {
+  DataForNewSec* copy = DuplicateSection(src);
   delete pSec;
-  pSec = DuplicateSection(src);
+  pSec = copy;
 }

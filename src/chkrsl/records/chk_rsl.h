@@ -14,6 +14,12 @@ class CHKRSL_API CHKRsl {
  public:
   CHKRsl();
   // The copy gets its own duplicate of the section sub-record, never a share.
+  // Copying and assigning records of every class either succeed or, when
+  // memory runs out, throw std::bad_alloc and leave the target as it was.
+  // The other members report running out of memory by throwing
+  // std::bad_alloc too, leaving the record fit to be read again, assigned
+  // and deleted (a sub-record's CopyData may have copied part of its lists).
+  // The exported readers and writers never throw.
   CHKRsl(const CHKRsl& src);
   CHKRsl& operator=(const CHKRsl& src);
   virtual ~CHKRsl();
@@ -38,6 +44,7 @@ class CHKRSL_API CHKRsl {
   DataForNewSec* pSec = nullptr;  // owned section sub-record, or null
 
  protected:
-  // Replaces pSec by a duplicate of src's sub-record (or null).
+  // Replaces pSec by a duplicate of src's sub-record (or null); when memory
+  // runs out pSec stays as it was.
   void CopySectionFrom(const DataForNewSec* src);
 };

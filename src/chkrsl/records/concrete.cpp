@@ -1,6 +1,7 @@
 #include "chkrsl/records/concrete.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
@@ -23,12 +24,66 @@ constexpr int kShapedSection = 28;  // rectangular beam, special-shaped column
 constexpr int kRectSection = 29;
 
 template <class Sub>
-Sub* Duplicate(const Sub* src) {
+std::unique_ptr<Sub> Duplicate(const Sub* src) {
   if (!src) return nullptr;
-  Sub* copy = new Sub;
+  auto copy = std::make_unique<Sub>();
   copy->CopyData(src);
   return copy;
 }
+
+// What a copy of a record needs memory for: its sub-records and room for
+// its section values, made before anything of the record it goes to
+// changes. Taking them cannot fail.
+struct ContentCopies {
+  ContentCopies(const DataForConcreteBase& src, chkrsl::DblColumn& sectionVal)
+      : recCol(Duplicate(src.pRecCol)),
+        roundCol(Duplicate(src.pRoundCol)),
+        recBeam(Duplicate(src.pRecBeam)),
+        roundBeam(Duplicate(src.pRoundBeam)),
+        wall(Duplicate(src.pWall)),
+        specialCol(Duplicate(src.pSpecialCol)),
+        values(chkrsl::ItemsToWrite(src.SectionCount())),
+        grown(sectionVal),
+        held(sectionVal.GetSize()) {
+    if (values > held) sectionVal.SetSize(values);
+  }
+  // Gives back the room when the copy is abandoned.
+  void Undo() noexcept {
+    if (grown.GetSize() > held) grown.SetSize(held);
+  }
+  // Copies everything but the CHKRsl part.
+  void TakeInto(DataForConcreteBase& dst, const DataForConcreteBase& src) noexcept {
+    dst.dataLength = src.dataLength;
+    dst.baseFlag = src.baseFlag;
+    for (int i = 0; i < 7; ++i) dst.baseInt[i] = src.baseInt[i];
+    for (int i = 0; i < 4; ++i) dst.baseDbl[i] = src.baseDbl[i];
+    dst.sectionVal.SetSize(values);  // shrinks, if anything
+    for (int i = 0; i < values; ++i) dst.sectionVal[i] = chkrsl::ValueAt(src.sectionVal, i);
+    Swap(dst.pRecCol, recCol);
+    Swap(dst.pRoundCol, roundCol);
+    Swap(dst.pRecBeam, recBeam);
+    Swap(dst.pRoundBeam, roundBeam);
+    Swap(dst.pWall, wall);
+    Swap(dst.pSpecialCol, specialCol);
+    dst.checkStatus = src.checkStatus;
+  }
+  template <class Sub>
+  static void Swap(Sub*& slot, std::unique_ptr<Sub>& copy) noexcept {
+    Sub* old = slot;
+    slot = copy.release();
+    copy.reset(old);
+  }
+
+  std::unique_ptr<DataForConcreteRecCol> recCol;
+  std::unique_ptr<DataForConcreteRoundCol> roundCol;
+  std::unique_ptr<DataForConcreteRecBeam> recBeam;
+  std::unique_ptr<DataForConcreteRoundBeam> roundBeam;
+  std::unique_ptr<DataForConcreteWall> wall;
+  std::unique_ptr<DataForSpecialCol> specialCol;
+  int values;
+  chkrsl::DblColumn& grown;
+  INT_PTR held;
+};
 
 // Writes `sub`, or a cleared one when the record lacks it.
 template <class Sub>
@@ -86,35 +141,23 @@ ConcreteSubKind ConcreteSubKindOf(int memberKind, int secType) {
 DataForConcreteBase::DataForConcreteBase() { DataForConcreteBase::clear(); }
 
 DataForConcreteBase::DataForConcreteBase(const DataForConcreteBase& src) : CHKRsl(src) {
-  CopyContents(src);
+  ContentCopies(src, sectionVal).TakeInto(*this, src);
 }
 
 DataForConcreteBase& DataForConcreteBase::operator=(const DataForConcreteBase& src) {
   if (this == &src) return *this;
-  CHKRsl::operator=(src);
-  ReleaseSubRecords();
-  CopyContents(src);
+  ContentCopies copies(src, sectionVal);
+  try {
+    CHKRsl::operator=(src);
+  } catch (...) {
+    copies.Undo();
+    throw;
+  }
+  copies.TakeInto(*this, src);
   return *this;
 }
 
 DataForConcreteBase::~DataForConcreteBase() { ReleaseSubRecords(); }
-
-void DataForConcreteBase::CopyContents(const DataForConcreteBase& src) {
-  dataLength = src.dataLength;
-  baseFlag = src.baseFlag;
-  for (int i = 0; i < 7; ++i) baseInt[i] = src.baseInt[i];
-  for (int i = 0; i < 4; ++i) baseDbl[i] = src.baseDbl[i];
-  const int n = chkrsl::ItemsToWrite(SectionCount());
-  sectionVal.SetSize(n);
-  for (int i = 0; i < n; ++i) sectionVal[i] = chkrsl::ValueAt(src.sectionVal, i);
-  pRecCol = Duplicate(src.pRecCol);
-  pRoundCol = Duplicate(src.pRoundCol);
-  pRecBeam = Duplicate(src.pRecBeam);
-  pRoundBeam = Duplicate(src.pRoundBeam);
-  pWall = Duplicate(src.pWall);
-  pSpecialCol = Duplicate(src.pSpecialCol);
-  checkStatus = src.checkStatus;
-}
 
 void DataForConcreteBase::ReleaseSubRecords() {
   delete pRecCol;

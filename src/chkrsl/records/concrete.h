@@ -44,6 +44,8 @@ class CHKRSL_API DataForConcreteBase : public CHKRsl {
   static constexpr size_t kSectionValOffset = kHeaderBytes + kLengthBytes + kFixedBytes;
 
   DataForConcreteBase();
+  // Copies get their own sub-records. Running out of memory throws
+  // std::bad_alloc and leaves the target as it was.
   DataForConcreteBase(const DataForConcreteBase& src);
   DataForConcreteBase& operator=(const DataForConcreteBase& src);
   ~DataForConcreteBase() override;
@@ -86,7 +88,6 @@ class CHKRSL_API DataForConcreteBase : public CHKRsl {
   void LayoutFixed(IO& io);
 
  private:
-  void CopyContents(const DataForConcreteBase& src);
   void ReleaseSubRecords();
   void WriteSubRecord(chkrsl::io::ByteWriter& w);
   bool ReadSectionValues(chkrsl::io::Source& in);

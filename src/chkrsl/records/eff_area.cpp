@@ -1,5 +1,6 @@
 #include "chkrsl/records/eff_area.h"
 
+#include <memory>
 #include <vector>
 
 #include "chkrsl/io/file_io.h"
@@ -33,11 +34,10 @@ DataForEffArea::DataForEffArea(const DataForEffArea& src)
 
 DataForEffArea& DataForEffArea::operator=(const DataForEffArea& src) {
   if (this == &src) return *this;
+  CopyItemsFrom(src);
   eleNo = src.eleNo;
   dataLength = src.dataLength;
   bEff = src.bEff;
-  DeleteItems();
-  CopyItemsFrom(src);
   return *this;
 }
 
@@ -50,14 +50,35 @@ void DataForEffArea::DeleteItems() {
   }
 }
 
+// All or nothing: the copies are made, and every list has room for them,
+// before anything changes; a list that grew is given back its size when
+// memory runs out.
 void DataForEffArea::CopyItemsFrom(const DataForEffArea& src) {
+  std::vector<std::unique_ptr<EffAreaItem>> copies[kLists];
+  INT_PTR held[kLists];
   for (int k = 0; k < kLists; ++k) {
-    effCount[k] = src.effCount[k];
-    effList[k].SetSize(src.effList[k].GetSize());
+    held[k] = effList[k].GetSize();
+    copies[k].reserve(static_cast<size_t>(src.effList[k].GetSize()));
     for (INT_PTR i = 0; i < src.effList[k].GetSize(); ++i) {
       const EffAreaItem* item = src.Item(k, i);
-      effList[k][i] = item ? new EffAreaItem(*item) : nullptr;
+      copies[k].emplace_back(item ? new EffAreaItem(*item) : nullptr);
     }
+  }
+  try {
+    for (int k = 0; k < kLists; ++k) {
+      if (src.effList[k].GetSize() > held[k]) effList[k].SetSize(src.effList[k].GetSize());
+    }
+  } catch (...) {
+    for (int k = 0; k < kLists; ++k) {
+      if (effList[k].GetSize() > held[k]) effList[k].SetSize(held[k]);
+    }
+    throw;
+  }
+  for (int k = 0; k < kLists; ++k) {
+    for (INT_PTR i = 0; i < held[k]; ++i) delete static_cast<EffAreaItem*>(effList[k][i]);
+    for (size_t i = 0; i < copies[k].size(); ++i) effList[k][static_cast<INT_PTR>(i)] = copies[k][i].release();
+    effList[k].SetSize(static_cast<INT_PTR>(copies[k].size()));
+    effCount[k] = src.effCount[k];
   }
 }
 

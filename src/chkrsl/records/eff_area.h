@@ -23,7 +23,8 @@ class CHKRSL_API DataForEffArea {
   static constexpr size_t kFixedBytes = 21;  // bEff and the five counts
 
   DataForEffArea() = default;
-  // Copies get their own items.
+  // Copies get their own items. Running out of memory throws
+  // std::bad_alloc and leaves the target as it was.
   DataForEffArea(const DataForEffArea& src);
   DataForEffArea& operator=(const DataForEffArea& src);
   // Deletes every item of the five lists.

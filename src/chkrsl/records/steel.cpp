@@ -1,5 +1,7 @@
 #include "chkrsl/records/steel.h"
 
+#include <memory>
+
 #include "chkrsl/io/file_io.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/field_visitor.h"
@@ -135,21 +137,26 @@ DataForSteel::DataForSteel(const DataForSteel& src)
   CopyEnergyFrom(src.pEnergy);
 }
 
+// The energy record is copied first: the base's assignment is the last step
+// that can fail, and it changes nothing when it does.
 DataForSteel& DataForSteel::operator=(const DataForSteel& src) {
   if (this == &src) return *this;
+  std::unique_ptr<DataForEnergyConsume> energy(src.pEnergy ? new DataForEnergyConsume(*src.pEnergy) : nullptr);
   DataForSteelBase::operator=(src);
   for (int i = 0; i < 3; ++i) bSteel[i] = src.bSteel[i];
   for (int i = 0; i < 27; ++i) dSteel[i] = src.dSteel[i];
   for (int i = 0; i < 6; ++i) nSteel[i] = src.nSteel[i];
-  CopyEnergyFrom(src.pEnergy);
+  delete pEnergy;
+  pEnergy = energy.release();
   return *this;
 }
 
 DataForSteel::~DataForSteel() { delete pEnergy; }
 
 void DataForSteel::CopyEnergyFrom(const DataForEnergyConsume* src) {
+  DataForEnergyConsume* copy = src ? new DataForEnergyConsume(*src) : nullptr;
   delete pEnergy;
-  pEnergy = src ? new DataForEnergyConsume(*src) : nullptr;
+  pEnergy = copy;
 }
 
 int64_t DataForSteel::BodyBytes(int eleType, int secType, bool energy) {

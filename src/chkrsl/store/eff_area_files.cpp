@@ -31,9 +31,9 @@ int ReadEffectiveArea(int eleNo, DataForEffArea*& out) {
 }
 
 void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs) {
-  const std::string path = chkrsl::ProjectPath(kEffAreaFile);
-  if (path.empty()) return;
   chkrsl::WriteCall([&](chkrsl::Alerts& alerts) {
+    const std::string path = chkrsl::ProjectPath(kEffAreaFile);
+    if (path.empty()) return;
     chkrsl::io::OutputFile out;
     if (!out.Open(path.c_str())) return;
     int32_t written = 0;

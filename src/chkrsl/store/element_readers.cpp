@@ -97,7 +97,7 @@ int GetEleRslByKind(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
     searchFrom = at + 1;
     CHKRsl* rec = nullptr;
     if (ReadElement(rec, files, eleNo, kindList[at], alerts)) {
-      out.Add(rec);
+      AddOwned(out, rec);
     } else {
       alerts.Add(msg::kNotChecked);
       ok = false;
@@ -121,14 +121,11 @@ const char* FileOfElement(int eleNo, int kind, int& secType) {
   return FileIdOfElement(eleNo, kind, id, secType) ? ResultFileName(id) : nullptr;
 }
 
-int Report(const WantedEntry& want, CHKRsl*& rec, Alerts& alerts, const char* notChecked) {
-  if (want.outcome == EntryOutcome::kRead) {
-    rec = want.rec;
-    return 1;
-  }
+bool ShowWhyNotRead(const WantedEntry& want, Alerts& alerts, const char* notChecked) {
+  if (want.outcome == EntryOutcome::kRead) return false;
   if (want.outcome == EntryOutcome::kSectionChanged) alerts.Add(msg::kSectionChanged);
   alerts.Add(notChecked);
-  return 0;
+  return true;
 }
 
 int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, int>& eleNos,
@@ -148,20 +145,27 @@ int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
     if (const char* file = FileOfElement(w.eleNo, found->second, w.expectedSecType)) {
       std::vector<WantedEntry>& list = byFile[file];
       where[static_cast<size_t>(i)] = {file, list.size()};
-      list.push_back(w);
+      list.push_back(std::move(w));
     }
   }
   for (auto& entry : byFile) ReadWantedEntries(entry.first, entry.second);
-  int result = 1;
-  const WantedEntry none;
-  for (INT_PTR i = 0; i < n; ++i) {
+  // Messages first, then the records, which cannot fail to be handed out.
+  WantedEntry none;
+  auto wantOf = [&](INT_PTR i) -> WantedEntry& {
     const auto& at = where[static_cast<size_t>(i)];
+    return at.first ? byFile.find(at.first)->second[at.second] : none;
+  };
+  int result = 1;
+  for (INT_PTR i = 0; i < n; ++i) {
     if (!listed[static_cast<size_t>(i)]) {
       alerts.Add(msg::kNotChecked);
       result = 0;
-    } else if (!Report(at.first ? byFile[at.first][at.second] : none, out[i], alerts)) {
+    } else if (ShowWhyNotRead(wantOf(i), alerts)) {
       result = 0;
     }
+  }
+  for (INT_PTR i = 0; i < n; ++i) {
+    if (wantOf(i).rec) out[i] = wantOf(i).rec.release();
   }
   return result;
 }
@@ -183,13 +187,16 @@ int ReadOneElement(CHKRsl*& rec, int& kind, int eleNo, Alerts& alerts) {
   std::vector<WantedEntry> want(1);
   want[0].eleNo = eleNo;
   if (const char* file = FileOfElement(eleNo, kind, want[0].expectedSecType)) ReadWantedEntries(file, want);
-  return Report(want[0], rec, alerts);
+  if (ShowWhyNotRead(want[0], alerts)) return 0;
+  rec = want[0].rec.release();
+  return 1;
 }
 
 }  // namespace chkrsl
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out) {
-  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) { return chkrsl::ReadAllElements(out, alerts); });
+  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) { return chkrsl::ReadAllElements(out, alerts); },
+                          [&] { chkrsl::DeleteAllRecords(out); });
 }
 
 int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos) {

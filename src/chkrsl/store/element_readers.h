@@ -12,20 +12,23 @@
 
 // Appends the records of every element listed in "CHKTT", in its order.
 // 1 when all were read; 0 after "单元未验算!", with `out` emptied and every
-// record in it deleted (also those it held before the call).
+// record in it deleted (also those it held before the call). Running out of
+// memory does the same after "内存不足，操作未完成!".
 CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out);
 
 // Sizes `out` to eleNos; slot i receives the record of eleNos[i] as
 // GetOneEleRsl reads it, with its messages in the order of the list. 1 when
 // every element was read; a failed element leaves its slot as it was. Each
-// file is read from one index, whatever the number of elements.
+// file is read from one index, whatever the number of elements. Running out
+// of memory gives 0 after "内存不足，操作未完成!" alone and writes no slot.
 CHKRSL_API int GetAllEleRsl(CTypedPtrArray<CPtrArray, CHKRsl*>& out, CArray<int, int>& eleNos);
 
 // Sets kind to 0 and calls GetOneEleRsl_Code.
 CHKRSL_API int GetOneEleRsl(CHKRsl*& rec, int& kind, int eleNo);
 
 // Reads the record of one element. A kind of 0 is first looked up in
-// "CHKTT" and written back. 1 with `rec` set, or 0 with `rec` untouched.
+// "CHKTT" and written back. 1 with `rec` set, or 0 with `rec` untouched
+// (also after "内存不足，操作未完成!" when memory runs out).
 // Repeated calls find the entry through the kept index of the file.
 CHKRSL_API int GetOneEleRsl_Code(CHKRsl*& rec, int& kind, int eleNo);
 

@@ -2,6 +2,8 @@
 // and what the other readers of the store share with them.
 #pragma once
 
+#include <memory>
+
 #include "chkrsl/platform/afx.h"
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/store/element_readers.h"
@@ -38,9 +40,32 @@ const char* FileOfElement(int eleNo, int kind, int& secType);
 bool FileIdOfElement(int eleNo, int kind, ResultFileId& id, int& secType);
 
 struct WantedEntry;
-// Hands out a wanted entry that was read (1), or shows why not (0): the
-// section change when that was the reason, then `notChecked`.
-int Report(const WantedEntry& want, CHKRsl*& rec, Alerts& alerts,
-           const char* notChecked = msg::kNotChecked);
+// False for a wanted entry that was read; else shows why not (the section
+// change when that was the reason, then `notChecked`) and returns true.
+// The messages come first: once they are kept, handing out the records
+// that were read cannot fail, so a call hands them all or none.
+bool ShowWhyNotRead(const WantedEntry& want, Alerts& alerts, const char* notChecked = msg::kNotChecked);
+
+// Appends a record the call made; when the array cannot grow, the record
+// is deleted and the exception passes on.
+template <class Rec>
+void AddOwned(CTypedPtrArray<CPtrArray, Rec*>& out, Rec* rec) {
+  std::unique_ptr<Rec> owned(rec);
+  const INT_PTR at = out.Add(nullptr);  // before the release: the right side of = goes first
+  out[at] = owned.release();
+}
+
+// Records a call reads for its own use; deleted when the call ends, also
+// when it ends by an exception.
+template <class Rec>
+struct CallRecords {
+  CallRecords() = default;
+  CallRecords(const CallRecords&) = delete;
+  CallRecords& operator=(const CallRecords&) = delete;
+  ~CallRecords() {
+    for (INT_PTR i = 0; i < items.GetSize(); ++i) delete items[i];
+  }
+  CTypedPtrArray<CPtrArray, Rec*> items;
+};
 
 }  // namespace chkrsl

@@ -63,20 +63,44 @@ class KeptIndexes {
     return it->second.index;
   }
 
+  // All or nothing: what can fail (the use and the slot of a new path) is
+  // made before anything kept changes; the rest cannot fail.
   void Keep(const std::string& path, std::shared_ptr<const EntryIndex> index) {
-    std::lock_guard<std::mutex> lock(mu_);
-    ForgetLocked(path);
     const size_t size = index->marks.size();
-    if (size > kMaxKeptMarks) return;
-    while (marks_ + size > kMaxKeptMarks) ForgetLocked(uses_.back());
-    uses_.push_front(path);
-    byPath_.emplace(path, Slot{std::move(index), uses_.begin()});
+    std::list<std::string> use;
+    if (size <= kMaxKeptMarks) use.push_back(path);
+    std::lock_guard<std::mutex> lock(mu_);
+    auto it = byPath_.find(path);
+    if (size > kMaxKeptMarks) {
+      if (it != byPath_.end()) ForgetLocked(it);
+      return;
+    }
+    if (it == byPath_.end()) {
+      it = byPath_.emplace(path, Slot{nullptr, use.begin()}).first;
+    } else {
+      marks_ -= it->second.index->marks.size();
+      uses_.erase(it->second.use);
+    }
+    uses_.splice(uses_.begin(), use);
+    it->second = Slot{std::move(index), uses_.begin()};
     marks_ += size;
+    while (marks_ > kMaxKeptMarks) ForgetLocked(byPath_.find(uses_.back()));
   }
 
   void Forget(const std::string& path) {
     std::lock_guard<std::mutex> lock(mu_);
-    ForgetLocked(path);
+    auto it = byPath_.find(path);
+    if (it != byPath_.end()) ForgetLocked(it);
+  }
+
+  bool Consistent() {
+    std::lock_guard<std::mutex> lock(mu_);
+    size_t marks = 0;
+    for (const auto& [path, slot] : byPath_) {
+      if (!slot.index || *slot.use != path) return false;
+      marks += slot.index->marks.size();
+    }
+    return uses_.size() == byPath_.size() && marks == marks_;
   }
 
   void Clear() {
@@ -91,9 +115,7 @@ class KeptIndexes {
     std::shared_ptr<const EntryIndex> index;
     std::list<std::string>::iterator use;
   };
-  void ForgetLocked(const std::string& path) {
-    auto it = byPath_.find(path);
-    if (it == byPath_.end()) return;
+  void ForgetLocked(std::unordered_map<std::string, Slot>::iterator it) {
     marks_ -= it->second.index->marks.size();
     uses_.erase(it->second.use);
     byPath_.erase(it);
@@ -141,6 +163,8 @@ std::shared_ptr<const EntryIndex> IndexOf(const std::string& path, const io::Fil
 }
 
 void ForgetEntryIndex(const std::string& path) { gKept.Forget(path); }
+
+bool KeptIndexesConsistent() { return gKept.Consistent(); }
 
 size_t KeptMarksBound() { return kMaxKeptMarks; }
 

@@ -56,6 +56,10 @@ std::shared_ptr<const EntryIndex> IndexOf(const std::string& path, const io::Fil
 // rewrite a file.
 void ForgetEntryIndex(const std::string& path);
 
+// Whether every kept index has its place in the order of use, and the
+// marks counted are theirs (for tests).
+bool KeptIndexesConsistent();
+
 // Marks kept for all files together (16 bytes each); beyond it the least
 // recently used indexes go.
 size_t KeptMarksBound();

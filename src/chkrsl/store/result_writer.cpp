@@ -117,10 +117,12 @@ void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
   });
 }
 
+// A writer that runs out of memory leaves each file it had not finished
+// with a count of 0 (io::OutputFile does when it is left unfinished).
 void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
-  const std::string path = chkrsl::ProjectPath("CHKCW");
-  if (path.empty()) return;
   chkrsl::WriteCall([&](chkrsl::Alerts& alerts) {
+    const std::string path = chkrsl::ProjectPath("CHKCW");
+    if (path.empty()) return;
     chkrsl::io::OutputFile out;
     chkrsl::ForgetEntryIndex(path);
     bool ok = out.Open(path);

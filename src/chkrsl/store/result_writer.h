@@ -16,11 +16,13 @@
 // the records of `recs` are neither written nor counted. The records stay
 // the caller's; their eleType is set to the type code stored.
 // When a write fails, "写文件时发生错误!" is shown once and every result
-// file that could not be finished is left holding a count of 0.
+// file that could not be finished is left holding a count of 0; running out
+// of memory does the same with "内存不足，操作未完成!".
 CHKRSL_API void WriteCHKResult(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 
 // Writes every record of `recs`, in array order, to the wall result file
-// "CHKCW". A failed write is shown and leaves the file with a count of 0.
+// "CHKCW". A failed write, or running out of memory, is shown and leaves
+// the file with a count of 0.
 CHKRSL_API void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs);
 
 namespace chkrsl {

@@ -44,7 +44,7 @@ bool ReadWalls(const CArray<int, int>& wallNos, WallArray& walls, Alerts& alerts
     const EntryOutcome got = ok ? entries.Read(kWallSecType, rec) : EntryOutcome::kMissing;
     if (got == EntryOutcome::kSectionChanged) alerts.Add(msg::kSectionChanged);
     ok = got == EntryOutcome::kRead && KeepWall(rec);
-    if (ok) walls.Add(rec);
+    if (ok) AddOwned(walls, rec);
   }
   if (!ok) alerts.Add(msg::kWallNotChecked);
   return ok;
@@ -59,7 +59,7 @@ bool ReadEdges(const CArray<int, int>& edgeNos, EdgeArray& edges, Alerts& alerts
   for (INT_PTR i = 0; ok && i < edgeNos.GetSize(); ++i) {
     DataForWallEdge* edge = nullptr;
     ok = cursor.ScanFor(edgeNos[i]) && cursor.number() == edgeNos[i] && (edge = cursor.Read());
-    if (ok) edges.Add(edge);
+    if (ok) AddOwned(edges, edge);
   }
   if (!ok) alerts.Add(msg::kEdgeNotChecked);
   return ok;
@@ -138,45 +138,41 @@ std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
     wants[i].expectedSecType = kWallSecType;
   }
   ReadWantedEntries("CHKCW", wants);
+  for (WantedEntry& w : wants) {
+    if (w.outcome == EntryOutcome::kRead && !dynamic_cast<DataForConcreteBase*>(w.rec.get())) {
+      w.rec.reset();  // the wall file holds concrete records only
+      w.outcome = EntryOutcome::kMissing;
+    }
+  }
   return wants;
-}
-
-// Hands out a wall that was read (1), or shows why not (0).
-int ReportWall(WantedEntry& w, CHKRsl*& wall, Alerts& alerts) {
-  if (w.outcome == EntryOutcome::kRead && !KeepWall(w.rec)) w.outcome = EntryOutcome::kMissing;
-  return Report(w, wall, alerts, msg::kWallNotChecked);
 }
 
 }  // namespace
 
 // One pass over "CHKCW" for all numbers; the first failure ends the list
-// as it always did, and what was read for later numbers is deleted.
+// as it always did, and what was read for later numbers is deleted. The
+// message comes before any record is handed out.
 int ReadWallsOf(WallArray& walls, const CArray<int, int>& elementNos, Alerts& alerts) {
   walls.SetSize(elementNos.GetSize());
   std::vector<WantedEntry> wants = WantedWalls(elementNos);
-  for (size_t i = 0; i < wants.size(); ++i) {
-    if (ReportWall(wants[i], walls[static_cast<INT_PTR>(i)], alerts)) continue;
-    for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].rec;
-    return 0;
-  }
-  return 1;
+  size_t read = 0;
+  while (read < wants.size() && wants[read].outcome == EntryOutcome::kRead) ++read;
+  if (read < wants.size()) ShowWhyNotRead(wants[read], alerts, msg::kWallNotChecked);
+  for (size_t i = 0; i < read; ++i) walls[static_cast<INT_PTR>(i)] = wants[i].rec.release();
+  return read == wants.size() ? 1 : 0;
 }
 
 int ReadEdgesOf(EdgeArray& edges, const CArray<int, int>& edgeNos, Alerts& alerts) {
   edges.SetSize(edgeNos.GetSize());
   std::vector<WantedEdge> wants(static_cast<size_t>(edgeNos.GetSize()));
   for (size_t i = 0; i < wants.size(); ++i) wants[i].edgeNo = edgeNos[static_cast<INT_PTR>(i)];
-  const bool opened = ReadWantedEdges(wants);
-  for (size_t i = 0; i < wants.size(); ++i) {
-    if (opened && wants[i].edge) {
-      edges[static_cast<INT_PTR>(i)] = wants[i].edge;
-      continue;
-    }
-    alerts.Add(msg::kEdgeNotChecked);
-    for (size_t j = i + 1; j < wants.size(); ++j) delete wants[j].edge;
-    return 0;
+  size_t read = 0;
+  if (ReadWantedEdges(wants)) {
+    while (read < wants.size() && wants[read].edge) ++read;
   }
-  return 1;
+  if (read < wants.size()) alerts.Add(msg::kEdgeNotChecked);
+  for (size_t i = 0; i < read; ++i) edges[static_cast<INT_PTR>(i)] = wants[i].edge.release();
+  return read == wants.size() ? 1 : 0;
 }
 
 }  // namespace chkrsl
@@ -187,39 +183,52 @@ using chkrsl::ReadCall;
 using chkrsl::WallArray;
 
 int GetAllWallRsl(WallArray& walls) {
-  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllWalls(walls, alerts); });
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllWalls(walls, alerts); },
+                  [&] { chkrsl::DeleteAllRecords(walls); });
 }
 
 int GetAllEdgeRsl(EdgeArray& edges) {
-  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllEdges(edges, alerts); });
+  return ReadCall([&](Alerts& alerts) { return chkrsl::ReadAllEdges(edges, alerts); },
+                  [&] { chkrsl::DeleteAllEdges(edges); });
 }
 
 int GetAllBoardRsl(WallArray& walls, EdgeArray& edges) {
-  return ReadCall([&](Alerts& alerts) {
-    if (!chkrsl::ReadAllWalls(walls, alerts)) return 0;
-    if (chkrsl::ReadAllEdges(edges, alerts)) return 1;
-    // Both arrays are emptied on failure, as a single read of both would.
-    chkrsl::DeleteAllRecords(walls);
-    return 0;
-  });
+  bool edgesBegun = false;
+  return ReadCall(
+      [&](Alerts& alerts) {
+        if (!chkrsl::ReadAllWalls(walls, alerts)) return 0;
+        edgesBegun = true;
+        if (chkrsl::ReadAllEdges(edges, alerts)) return 1;
+        // Both arrays are emptied on failure, as a single read of both would.
+        chkrsl::DeleteAllRecords(walls);
+        return 0;
+      },
+      [&] {
+        chkrsl::DeleteAllRecords(walls);
+        if (edgesBegun) chkrsl::DeleteAllEdges(edges);
+      });
 }
 
 int GetOneWallRsl(CHKRsl*& wall, int elementNo) {
-  CArray<int, int> one;
-  one.Add(elementNo);
-  WallArray got;
-  if (!GetAllWallRsl(got, one)) return 0;
-  wall = got[0];
-  return 1;
+  return ReadCall([&](Alerts& alerts) {
+    CArray<int, int> one;
+    one.Add(elementNo);
+    WallArray got;
+    if (!chkrsl::ReadWallsOf(got, one, alerts)) return 0;
+    wall = got[0];
+    return 1;
+  });
 }
 
 int GetOneEdgeRsl(DataForWallEdge*& edge, int edgeNo) {
-  CArray<int, int> one;
-  one.Add(edgeNo);
-  EdgeArray got;
-  if (!GetAllEdgeRsl(got, one)) return 0;
-  edge = got[0];
-  return 1;
+  return ReadCall([&](Alerts& alerts) {
+    CArray<int, int> one;
+    one.Add(edgeNo);
+    EdgeArray got;
+    if (!chkrsl::ReadEdgesOf(got, one, alerts)) return 0;
+    edge = got[0];
+    return 1;
+  });
 }
 
 int GetAllWallRsl(WallArray& walls, CArray<int, int>& elementNos) {

@@ -3,7 +3,10 @@
 // element entries of section type 29) and the edge results "Edge" (an
 // entry count, then per edge its number and 145-byte payload). Every
 // returned record is the caller's: walls are deleted through CHKRsl, edges
-// directly.
+// directly. Running out of memory is a failure after the one message
+// "内存不足，操作未完成!": the reads of all walls or edges empty their
+// arrays as their other failures do, the list forms write no slot and the
+// single reads leave the reference untouched.
 #pragma once
 
 #include "chkrsl/export.h"

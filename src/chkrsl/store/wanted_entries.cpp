@@ -29,11 +29,12 @@ void ReadWantedEntries(const char* ext, std::vector<WantedEntry>& wanted) {
   FindEntries<ResultCursor>(
       ProjectPath(ext), EntryLayout::kResult, numbers,
       [&](ResultCursor& entry, size_t i) {
-        wanted[i].outcome = entry.Read(wanted[i].expectedSecType, wanted[i].rec);
+        CHKRsl* rec = nullptr;
+        wanted[i].outcome = entry.Read(wanted[i].expectedSecType, rec);
+        wanted[i].rec.reset(rec);
       },
       [&](size_t i) {
-        delete wanted[i].rec;
-        wanted[i].rec = nullptr;
+        wanted[i].rec.reset();
         wanted[i].outcome = EntryOutcome::kMissing;
       });
 }
@@ -42,11 +43,8 @@ bool ReadWantedEdges(std::vector<WantedEdge>& wanted) {
   const std::vector<int> numbers = NumbersOf(wanted, [](const WantedEdge& w) { return w.edgeNo; });
   return FindEntries<EdgeCursor>(
       ProjectPath("Edge"), EntryLayout::kEdge, numbers,
-      [&](EdgeCursor& edge, size_t i) { wanted[i].edge = edge.Read(); },
-      [&](size_t i) {
-        delete wanted[i].edge;
-        wanted[i].edge = nullptr;
-      });
+      [&](EdgeCursor& edge, size_t i) { wanted[i].edge.reset(edge.Read()); },
+      [&](size_t i) { wanted[i].edge.reset(); });
 }
 
 bool LookUpKind(int eleNo, int& kind) {

@@ -3,6 +3,7 @@
 // their messages in the order of their requests.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "chkrsl/format/result_file.h"
@@ -14,7 +15,7 @@ namespace chkrsl {
 struct WantedEntry {
   int eleNo = 0;
   int expectedSecType = 0;
-  CHKRsl* rec = nullptr;  // set when outcome is kRead; the caller's
+  std::unique_ptr<CHKRsl> rec;  // set when outcome is kRead
   EntryOutcome outcome = EntryOutcome::kMissing;
 };
 
@@ -24,7 +25,7 @@ void ReadWantedEntries(const char* ext, std::vector<WantedEntry>& wanted);
 
 struct WantedEdge {
   int edgeNo = 0;
-  DataForWallEdge* edge = nullptr;  // set when found whole; the caller's
+  std::unique_ptr<DataForWallEdge> edge;  // set when found whole
 };
 
 // Reads every wanted edge of "Edge". False when the file cannot be opened.

@@ -1,0 +1,2 @@
+list(APPEND CHKRSL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/alerts.cpp)
