@@ -51,5 +51,22 @@ class OutputFile {
   bool failed_ = false;
 };
 
+// Writes a counted file into `out`, opened: the count, then each record of
+// `recs` that is set (null slots are passed over), in order, by
+// `write(record, stream)`, stopping at the first failure. True when the file
+// was finished as written.
+template <class Records, class Write>
+bool WriteRecords(OutputFile& out, Records& recs, Write write) {
+  int32_t written = 0;
+  out.WriteCount(0);
+  for (decltype(recs.GetSize()) i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
+    if (!recs[i]) continue;
+    write(*recs[i], out.stream());
+    out.CheckStream();
+    ++written;
+  }
+  return out.Finish(written);
+}
+
 }  // namespace io
 }  // namespace chkrsl

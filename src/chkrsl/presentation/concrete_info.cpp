@@ -148,49 +148,40 @@ void FillEdge(ShowBoundMemStl& s, const DataForWallEdge& e) {
   s.dRsl15 = d[15];
 }
 
-}  // namespace
-
 // Each display call reads its records for itself and hands out the array
 // only once it is filled; running out of memory leaves `info` as it was.
-bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info) {
+template <class Info, class Rec, class Read, class Fill>
+bool ShowRecords(AcIntArray& nos, Info*& info, Read read, Fill fill) {
   return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
     CArray<int, int> numbers;
-    CopyNumbers(elementNos, numbers);
-    chkrsl::CallRecords<CHKRsl> records;
-    if (chkrsl::ReadElementList(records.items, numbers, alerts) != 1) return false;
-    auto* shown = new ShowConcreteFrameStl[static_cast<size_t>(records.items.GetSize())]();
-    for (INT_PTR i = 0; i < records.items.GetSize(); ++i) FillMember(shown[i], records.items[i]);
-    info = shown;
-    return true;
-  });
-}
-
-bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info) {
-  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
-    CArray<int, int> numbers;
-    CopyNumbers(elementNos, numbers);
-    chkrsl::CallRecords<CHKRsl> records;
-    if (chkrsl::ReadWallsOf(records.items, numbers, alerts) != 1) return false;
-    auto* shown = new ShowShearWallStl[static_cast<size_t>(records.items.GetSize())]();
-    for (INT_PTR i = 0; i < records.items.GetSize(); ++i) FillWall(shown[i], records.items[i]);
-    info = shown;
-    return true;
-  });
-}
-
-bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info) {
-  return chkrsl::ReadCall([&](chkrsl::Alerts& alerts) {
-    CArray<int, int> numbers;
-    CopyNumbers(edgeNos, numbers);
-    chkrsl::CallRecords<DataForWallEdge> records;
-    if (chkrsl::ReadEdgesOf(records.items, numbers, alerts) != 1) return false;
-    auto* shown = new ShowBoundMemStl[static_cast<size_t>(records.items.GetSize())]();
+    CopyNumbers(nos, numbers);
+    chkrsl::CallRecords<Rec> records;
+    if (read(records.items, numbers, alerts) != 1) return false;
+    auto* shown = new Info[static_cast<size_t>(records.items.GetSize())]();
     for (INT_PTR i = 0; i < records.items.GetSize(); ++i) {
-      if (records.items[i]) FillEdge(shown[i], *records.items[i]);
+      if (records.items[i]) fill(shown[i], *records.items[i]);
     }
     info = shown;
     return true;
   });
+}
+
+}  // namespace
+
+bool GetCTMemberChkInfo(AcIntArray& elementNos, ShowConcreteFrameStl*& info) {
+  return ShowRecords<ShowConcreteFrameStl, CHKRsl>(
+      elementNos, info, chkrsl::ReadElementList,
+      [](ShowConcreteFrameStl& s, const CHKRsl& rec) { FillMember(s, &rec); });
+}
+
+bool GetCTWallChkInfo(AcIntArray& elementNos, ShowShearWallStl*& info) {
+  return ShowRecords<ShowShearWallStl, CHKRsl>(
+      elementNos, info, chkrsl::ReadWallsOf,
+      [](ShowShearWallStl& s, const CHKRsl& rec) { FillWall(s, &rec); });
+}
+
+bool GetCTEdgeChkInfo(AcIntArray& edgeNos, ShowBoundMemStl*& info) {
+  return ShowRecords<ShowBoundMemStl, DataForWallEdge>(edgeNos, info, chkrsl::ReadEdgesOf, FillEdge);
 }
 
 void ReleaseChkInfo(ShowConcreteFrameStl* info) { delete[] info; }

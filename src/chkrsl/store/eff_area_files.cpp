@@ -36,14 +36,7 @@ void WriteAlEffArea(CTypedPtrArray<CPtrArray, DataForEffArea*>& recs) {
     if (path.empty()) return;
     chkrsl::io::OutputFile out;
     if (!out.Open(path.c_str())) return;
-    int32_t written = 0;
-    out.WriteCount(0);
-    for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
-      if (!recs[i]) continue;
-      recs[i]->WriteEffArea(out.stream());
-      out.CheckStream();
-      ++written;
-    }
-    if (!out.Finish(written)) alerts.Add(chkrsl::msg::kWriteError);
+    if (!chkrsl::io::WriteRecords(out, recs, [](DataForEffArea& rec, std::FILE* f) { rec.WriteEffArea(f); }))
+      alerts.Add(chkrsl::msg::kWriteError);
   });
 }

@@ -125,18 +125,8 @@ void WriteCHKResult_Wall(CTypedPtrArray<CPtrArray, CHKRsl*>& recs) {
     if (path.empty()) return;
     chkrsl::io::OutputFile out;
     chkrsl::ForgetEntryIndex(path);
-    bool ok = out.Open(path);
-    if (ok) {
-      int32_t written = 0;
-      out.WriteCount(0);
-      for (INT_PTR i = 0; i < recs.GetSize() && !out.Failed(); ++i) {
-        if (!recs[i]) continue;
-        recs[i]->WriteToCHK(out.stream());
-        out.CheckStream();
-        ++written;
-      }
-      ok = out.Finish(written);
-    }
-    if (!ok) alerts.Add(chkrsl::msg::kWriteError);
+    if (!out.Open(path) ||
+        !chkrsl::io::WriteRecords(out, recs, [](CHKRsl& rec, std::FILE* f) { rec.WriteToCHK(f); }))
+      alerts.Add(chkrsl::msg::kWriteError);
   });
 }
