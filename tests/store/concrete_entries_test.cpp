@@ -73,3 +73,18 @@ TEST_F(ProjectTest, ConcreteEntriesReadBackThroughTheElementReaders) {
 }
 
 }  // namespace
+
+TEST_F(ProjectTest, FuzzReproducersReadTheirRoundColumn) {
+  // A "CHKCT" after a 3-byte prefix; its round column 14 has copies of
+  // dRsl[23..25] that differ.
+  for (const char* name : {"element_files-concrete-11-round-trip", "element_files-concrete-18-round-trip"}) {
+    const Bytes input = chkrsl_test::ReadFileBytes(std::string(CHKRSL_TESTS_DIR) + "/../fuzz/regressions/" + name);
+    WriteProjectFile("CHKCT", Bytes(input.begin() + 3, input.end()));
+    WriteProjectFile("CHKTT", chkrsl_test::ElementTable({14}, 11));
+    doc().SetElementSecType(14, 24);
+    CHKRsl* rec = nullptr;
+    int kind = 0;
+    EXPECT_EQ(GetOneEleRsl(rec, kind, 14), 1) << name;
+    delete rec;
+  }
+}

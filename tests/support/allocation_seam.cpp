@@ -9,6 +9,13 @@ namespace {
 std::atomic<bool> armed{false};
 std::atomic<int64_t> made{0}, failAt{-1}, live{0};
 
+}  // namespace
+
+// ThreadSanitizer brings operator new and delete of its own: its build runs
+// the concurrent tests, not the sweeps, and leaves them alone.
+#ifndef CHKRSL_NO_ALLOCATION_SEAM
+namespace {
+
 // Null for the allocation that is to fail; the nothrow forms never do.
 void* Allocate(std::size_t n, bool mayFail = false) {
   if (mayFail && armed.load(std::memory_order_relaxed) && made.fetch_add(1) == failAt.load()) return nullptr;
@@ -39,6 +46,7 @@ void operator delete(void* p, std::size_t) noexcept { Release(p); }
 void operator delete[](void* p, std::size_t) noexcept { Release(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { Release(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { Release(p); }
+#endif
 
 namespace chkrsl_test {
 
