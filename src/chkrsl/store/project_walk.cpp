@@ -69,9 +69,9 @@ bool EntryWalker::Next(WalkedEntry& e) {
   s.rec.reset();
   if (!s.cursor) return false;
   ResultCursor& c = *s.cursor;
-  // An entry that cannot be passed over ends the walk, as it ends a scan.
   if (s.done) return false;
   s.heard.Clear();
+  // An entry that cannot be passed over ends the walk, as it ends a scan.
   if (!c.Next() || c.EntryBytes() < 0) {
     s.done = true;
     if (!s.heard.problem.empty()) {
