@@ -24,10 +24,7 @@ inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, D
   r.checkStatus = -1;
   v.Fill(r.dBase);
   v.Fill(r.nBase);
-  delete r.pSec;
-  r.pSec = nullptr;
-  if (JudgeSecCate(secType) == 2) r.pSec = new DataForNewSec;
-  if (JudgeSecCate(secType) == 3) r.pSec = new DataForLts;
+  AddSection(r);
   if (r.pSec) v.Fill(r.pSec->dHead);
 }
 

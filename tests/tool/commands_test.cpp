@@ -46,15 +46,6 @@ class ToolCli : public chkrsl_test::ProjectTest {
     if (errText) *errText = err.str();
     return out.str();
   }
-
-  // The example project copied into the temporary project "proj".
-  void CopyExample() {
-    for (const auto& file : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
-      const std::string name = file.path().filename().string();
-      if (name.rfind("example.", 0) == 0)
-        WriteProjectFile(name.substr(8), chkrsl_test::ReadFileBytes(file.path().string()));
-    }
-  }
   std::string Copy() const { return folder + "/proj"; }
 };
 
@@ -68,7 +59,7 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
     std::string err = "";
     const char* projectVariable = nullptr;
   } cases[] = {
-      {{"-p", p, "list"}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
+      {{"list", "-p", p}, 0, "    108     8  DataForHighBuild             1      -1  CHKHB\n"},
       {{"-p", p, "list", "--json"}, 0, R"({"element":3,"kind":6,"readable":true,"class":)"},
       {{"-p", p, "show", "108"}, 0, "  pEnergy.nEn[3] = -1\n"},
       {{"-p", p, "show", "110"}, 0, "  member.section[4].plate[9].dPlate[10] = "},
@@ -107,7 +98,6 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"rule", "web", "2", "nan"}, 64, "", "chkrsl: the ratio must be a finite number\n"},
       {{"show", "--help"}, 0, "Usage: chkrsl show [OPTIONS] element"},
       {{"--version"}, 0, "chkrsl "},
-      {{"list", "-p", p}, 0, "    108     8  DataForHighBuild "},
       {{"-p", table, "summary"}, 0, "DataForConcreteBase"},
       {{"summary"}, 0, "DataForConcreteBase", "", p.c_str()},
       {{"summary"}, 64, "", "no project given: name it with -p <folder>/<name>"},
@@ -205,27 +195,14 @@ void Flatten(const nlohmann::ordered_json& object, const std::string& prefix, Va
   }
 }
 
-// RFC 4180: cells separated by commas, rows by LF or CR LF, quoted cells
-// with doubled quotes inside.
+// Cells separated by commas, rows by LF or CR LF (no cell the tool writes needs quotes).
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
-  std::vector<std::vector<std::string>> rows(1);
-  std::string cell;
-  bool quoted = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-      cell += text[++i];
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (quoted || (c != ',' && c != '\n' && c != '\r')) {
-      cell += c;
-    } else if (c != '\r') {
-      rows.back().push_back(cell);
-      cell.clear();
-      if (c == '\n') rows.emplace_back();
-    }
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(text);
+  for (std::string line, cell; std::getline(lines, line);) {
+    std::istringstream cells(line.substr(0, line.find('\r')) + ",");
+    for (rows.emplace_back(); std::getline(cells, cell, ',');) rows.back().push_back(cell);
   }
-  rows.pop_back();  // after the last line end
   return rows;
 }
 
