@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <new>
+#include <set>
 #include <string>
 #include <type_traits>
 
@@ -32,6 +33,32 @@ inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, D
 inline Bytes Tail(const Bytes& entry, size_t offset) {
   return offset <= entry.size() ? Bytes(entry.begin() + static_cast<ptrdiff_t>(offset), entry.end())
                                 : Bytes();
+}
+
+// A record's named fields, encoded in the order VisitFields reports them,
+// are exactly the bytes it writes (an edge: its number and payload), and no
+// name repeats.
+class FieldEncoder : public chkrsl::FieldVisitor {
+ public:
+  void Enter(const chkrsl::FieldName& n) override { path.Enter(n); }
+  void Leave() override { path.Leave(); }
+  void Int(const chkrsl::FieldName& n, int32_t v) override { Note(n), w.I32(v); }
+  void Double(const chkrsl::FieldName& n, double v) override { Note(n), w.F64(v); }
+  void Flag(const chkrsl::FieldName& n, uint8_t v) override { Note(n), w.U8(v); }
+  void Note(const chkrsl::FieldName& n) {
+    if (!names.insert(path.Of(n)).second) repeated.insert(path.Of(n));
+  }
+  chkrsl::io::ByteWriter w;
+  chkrsl::FieldPath path;
+  std::set<std::string> names, repeated;
+};
+template <class Rec>
+void ExpectFieldsAreTheBytes(Rec& rec) {
+  const Bytes written = BytesOf(&rec);  // a concrete record sets its length word as it writes
+  FieldEncoder e;
+  chkrsl::VisitFields(rec, e);
+  EXPECT_EQ(e.w.bytes(), written);
+  EXPECT_TRUE(e.repeated.empty()) << *e.repeated.begin();
 }
 
 // Copy construction and assignment duplicate the sub-records: the copies

@@ -42,6 +42,7 @@ using OpenTrussRecord = chkrsl_test::FamilyTest;
 TEST_F(OpenTrussRecord, ReadsBackThroughTheReadersAndCopiesAndClearKeepTheMember) {
   ExpectReadsBack(Truss(3), 9, "CHKOT");
   auto source = std::make_unique<DataForOpenTruss>(Truss(5));
+  chkrsl_test::ExpectFieldsAreTheBytes(*source);
   const Bytes member = Tail(WrittenBytes(*source), kMemberAt);
   source->clear();
   EXPECT_EQ(Tail(WrittenBytes(*source), kMemberAt), member);
