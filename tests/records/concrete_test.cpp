@@ -164,21 +164,4 @@ TEST(ConcreteRecord, CopiesOwnTheirSubRecordsAndClearKeepsListsAndSections) {
   EXPECT_EQ(col.listA.dbl2[2], item);
 }
 
-TEST(WallEdgeRecord, ReadsItsPayloadAtTheDocumentedOffsets) {
-  Bytes b;
-  PutI32(b, 41);
-  PutI32(b, 42);
-  b.push_back(0xC8);
-  for (int k = 0; k < 17; ++k) PutF64(b, 100.0 + k);
-  ASSERT_EQ(b.size(), DataForWallEdge::kPayloadBytes);
-  DataForWallEdge edge;
-  std::FILE* f = OpenBytes(b);
-  EXPECT_TRUE(edge.ReadRsl(f));
-  EXPECT_EQ(std::fgetc(f), EOF);
-  std::fclose(f);
-  EXPECT_EQ(edge.nRsl[1], 42);
-  EXPECT_EQ(edge.bFlag[0], 200);
-  EXPECT_EQ(edge.dRsl[16], 116.0);
-}
-
 }  // namespace
