@@ -35,23 +35,26 @@ inline Bytes Tail(const Bytes& entry, size_t offset) {
                                 : Bytes();
 }
 
-// A record's named fields, encoded in the order VisitFields reports them,
-// are exactly the bytes it writes (an edge: its number and payload), and no
-// name repeats.
+// Every field VisitFields reports, under its full name, and encoded in
+// that order.
 class FieldEncoder : public chkrsl::FieldVisitor {
  public:
   void Enter(const chkrsl::FieldName& n) override { path.Enter(n); }
   void Leave() override { path.Leave(); }
-  void Int(const chkrsl::FieldName& n, int32_t v) override { Note(n), w.I32(v); }
-  void Double(const chkrsl::FieldName& n, double v) override { Note(n), w.F64(v); }
-  void Flag(const chkrsl::FieldName& n, uint8_t v) override { Note(n), w.U8(v); }
-  void Note(const chkrsl::FieldName& n) {
-    if (!names.insert(path.Of(n)).second) repeated.insert(path.Of(n));
+  void Int(const chkrsl::FieldName& n, int32_t v) override { Note(n, v), w.I32(v); }
+  void Double(const chkrsl::FieldName& n, double v) override { Note(n, v), w.F64(v); }
+  void Flag(const chkrsl::FieldName& n, uint8_t v) override { Note(n, v), w.U8(v); }
+  void Note(const chkrsl::FieldName& n, double v) {
+    values.emplace_back(path.Of(n), v);
+    if (!names.insert(values.back().first).second) repeated.insert(values.back().first);
   }
   chkrsl::io::ByteWriter w;
   chkrsl::FieldPath path;
   std::set<std::string> names, repeated;
+  std::vector<std::pair<std::string, double>> values;
 };
+// A record's named fields are exactly the bytes it writes (an edge: its
+// number and payload), and no name repeats.
 template <class Rec>
 void ExpectFieldsAreTheBytes(Rec& rec) {
   const Bytes written = BytesOf(&rec);  // a concrete record sets its length word as it writes

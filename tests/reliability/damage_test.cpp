@@ -56,14 +56,7 @@ class DamageSweep : public chkrsl_test::ProjectTest {
   void SetUp() override {
     ProjectTest::SetUp();
     CopyExample();
-    std::vector<const char*> names = {"CHKCW"};
-    for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
-      names.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
-    for (const char* ext : names) {
-      chkrsl_test::ForEachEntryHeader(ext, [](const chkrsl::EntryHeader& h) {
-        if (h.eleNo >= 0 && h.eleNo < (1 << 20)) GetQMpDoc()->SetElementSecType(h.eleNo, h.secType);
-      });
-    }
+    ASSERT_EQ(chkrsl::host::AdoptStoredSectionTypes(), 26);
     chkrsl::host::SetViewerLauncher([](const std::string&) { return true; });
     chkrsl::host::FixClock(1700000000);
     for (int i = 0; i < DataForEffArea::kLists; ++i) {

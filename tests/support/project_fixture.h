@@ -22,6 +22,8 @@ using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
 using Edges = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 
 Bytes ReadFileBytes(const std::string& path);
+// Sets an environment variable; null removes it.
+void SetEnv(const char* name, const char* value);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 // Little-endian builders for hand-made files.

@@ -16,26 +16,13 @@
 #include "chkrsl/internal.h"
 #include "cli.h"
 #include "project_loader.h"
-#include "support/project_fixture.h"
+#include "records/family_records.h"
 
 namespace {
 
 using chkrsl_test::Bytes;
 
 const std::string kExample = std::string(CHKRSL_EXAMPLE_DIR) + "/example";
-
-// The project named by the environment; null removes it.
-void SetProjectVariable(const char* project) {
-#ifdef _WIN32
-  _putenv_s("CHKRSL_PROJECT", project ? project : "");
-#else
-  if (project) {
-    setenv("CHKRSL_PROJECT", project, 1);
-  } else {
-    unsetenv("CHKRSL_PROJECT");
-  }
-#endif
-}
 
 class ToolCli : public chkrsl_test::ProjectTest {
  protected:
@@ -107,13 +94,13 @@ TEST_F(ToolCli, CommandsAnswerWithTheirExitCodes) {
       {{"-p", p, "list", "--bogus"}, 64, "", "--bogus"},
   };
   for (const Case& c : cases) {
-    SetProjectVariable(c.projectVariable);
+    chkrsl_test::SetEnv("CHKRSL_PROJECT", c.projectVariable);
     std::string err;
     const std::string out = Run(c.args, c.status, &err);
     EXPECT_NE(out.find(c.out), std::string::npos) << c.args.back() << "\n" << out;
     EXPECT_NE(err.find(c.err), std::string::npos) << c.args.back() << "\n" << err;
   }
-  SetProjectVariable(nullptr);
+  chkrsl_test::SetEnv("CHKRSL_PROJECT", nullptr);
 }
 
 TEST_F(ToolCli, VerifyAndExportNameFileOffsetElementAndProblemOfDamagedCopies) {
@@ -206,23 +193,9 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
   return rows;
 }
 
-// Every field of a record under its full name, as numbers.
-class FieldList : public chkrsl::FieldVisitor {
- public:
-  void Enter(const chkrsl::FieldName& n) override { path_.Enter(n); }
-  void Leave() override { path_.Leave(); }
-  void Int(const chkrsl::FieldName& n, int32_t v) override { values.emplace_back(path_.Of(n), v); }
-  void Double(const chkrsl::FieldName& n, double v) override { values.emplace_back(path_.Of(n), v); }
-  void Flag(const chkrsl::FieldName& n, uint8_t v) override { values.emplace_back(path_.Of(n), v); }
-  Values values;
-
- private:
-  chkrsl::FieldPath path_;
-};
-
 // The exported fields of a record equal, in order, what the library reads.
 void ExpectRecord(const std::string& label, int number, const Values& got) {
-  FieldList expected;
+  chkrsl_test::FieldEncoder expected;
   CHKRsl* rec = nullptr;
   DataForWallEdge* edge = nullptr;
   int kind = 0;
