@@ -13,31 +13,6 @@ using namespace chkrsl_test;
 
 constexpr size_t kOwnBlockAt = 12 + 488;  // after header and common body
 
-// A record of class Rec with every field of its own block distinct.
-template <class Rec>
-Rec Make(int eleNo, int eleType, int secType = 1) {
-  Rec r;
-  Distinct v(eleNo);
-  FillBase(r, eleNo, eleType, secType, v);
-  auto fill = [&v](auto&... arrays) { (v.Fill(arrays), ...); };
-  if constexpr (std::is_same_v<Rec, DataForLightSteel>) {
-    fill(r.dLight, r.nLight);
-    r.dLightX = v.D();
-  } else if constexpr (std::is_same_v<Rec, DataForGrid>) {
-    fill(r.nGrid, r.dGrid);
-  } else if constexpr (std::is_same_v<Rec, DataForPoleTower>) {
-    fill(r.dPole, r.nPole);
-  } else if constexpr (std::is_same_v<Rec, DataForConcreteComposite>) {
-    fill(r.dComp, r.nComp);
-  } else if constexpr (std::is_same_v<Rec, DataForConcreteInside>) {
-    fill(r.dIn, r.nIn);
-  } else {
-    fill(r.bSteel, r.dSteel, r.nSteel);
-    if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
-  }
-  return r;
-}
-
 // Reading a concrete-filled entry without the section-32 tail consumes
 // exactly the body and leaves the tail's fields alone.
 TEST(SteelFamilyLayout, EntryWithoutTheTailLeavesTheTailFieldsAlone) {
