@@ -47,6 +47,14 @@ Rec Make(int eleNo, int eleType, int secType = 1) {
     fill(r.dComp, r.nComp);
   } else if constexpr (std::is_same_v<Rec, DataForConcreteInside>) {
     fill(r.dIn, r.nIn);
+  } else if constexpr (std::is_same_v<Rec, DataForOpenTruss>) {
+    OpenTruss::Member& m = r.member;
+    fill(m.nMember, m.nListA, m.nListB, m.material.dMat, m.dMember);
+    for (OpenTruss::Section& s : m.section) {
+      fill(s.nSec, s.dSec, s.bSec);
+      for (OpenTruss::Plate& p : s.plate) fill(p.nPlate, p.dPlate), p.bPlate = v.B();
+    }
+    for (OpenTruss::Force& f : m.force) f.nForce = v.I(), v.Fill(f.dForce);
   } else {
     fill(r.bSteel, r.dSteel, r.nSteel);
     if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
