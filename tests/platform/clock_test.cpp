@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "chkrsl/internal.h"
+#include "support/project_fixture.h"
 
 namespace {
 
 using chkrsl::CtimeText;
 using chkrsl::CurrentWritingTime;
 
-void SetSourceDateEpoch(const char* value) {  // null removes it
-#ifdef _WIN32
-  _putenv_s("SOURCE_DATE_EPOCH", value ? value : "");
-#else
-  if (value) setenv("SOURCE_DATE_EPOCH", value, 1);
-  else unsetenv("SOURCE_DATE_EPOCH");
-#endif
-}
+void SetSourceDateEpoch(const char* value) { chkrsl_test::SetEnv("SOURCE_DATE_EPOCH", value); }
 
 TEST(Clock, FixedClockThenSourceDateEpochThenSystemClock) {
   SetSourceDateEpoch("86400");

@@ -115,11 +115,7 @@ TEST_F(ConcreteInfoTest, ColumnsShowSingleValuesAndPairedMaxima) {
 }
 
 TEST_F(ConcreteInfoTest, NonConcreteRecordIsLeftZeroAndAFailedReadGivesNone) {
-  DataForSteel steel;
-  steel.eleNo = 2;
-  steel.eleType = 6;
-  steel.secType = 1;
-  StoreResults("CHKST", {&steel}, 6);
+  StoreResults("CHKST", {chkrsl_test::MakeSteel(2, 1).get()}, 6);
   const ShowConcreteFrameStl& s = Info(GetCTMemberChkInfo, {2})[0];
   EXPECT_EQ(s.memberClass, 0);
   EXPECT_EQ(s.checked, 0);

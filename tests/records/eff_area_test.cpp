@@ -40,7 +40,7 @@ class EffArea : public chkrsl_test::ProjectTest {
   CTypedPtrArray<CPtrArray, DataForEffArea*> effs;
 };
 
-TEST_F(EffArea, EntryLayoutAndLengthWord) {
+TEST_F(EffArea, EntryLayoutLengthWordAndFieldNames) {
   effs.Add(MakeRecord(7, {2, 0, 1, 0, 0}));
   WriteAlEffArea(effs);
   const Bytes file = ReadProjectFile("EFFAL");
@@ -52,6 +52,7 @@ TEST_F(EffArea, EntryLayoutAndLengthWord) {
   EXPECT_EQ(GetF64(file, 17 + 40 + 32), effs[0]->Item(0, 1)->val[4]);
   EXPECT_EQ(GetI32(file, 101), 1);
   EXPECT_EQ(GetF64(file, 105), effs[0]->Item(2, 0)->val[0]);
+  chkrsl_test::ExpectFieldsAreTheBytes(*effs[0]);
 }
 
 TEST_F(EffArea, ForwardSearchFindsOnlyTheAskedElement) {

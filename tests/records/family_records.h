@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <new>
+#include <set>
 #include <string>
 #include <type_traits>
 
@@ -24,17 +25,76 @@ inline void FillBase(DataForSteelBase& r, int eleNo, int eleType, int secType, D
   r.checkStatus = -1;
   v.Fill(r.dBase);
   v.Fill(r.nBase);
-  delete r.pSec;
-  r.pSec = nullptr;
-  if (JudgeSecCate(secType) == 2) r.pSec = new DataForNewSec;
-  if (JudgeSecCate(secType) == 3) r.pSec = new DataForLts;
+  AddSection(r);
   if (r.pSec) v.Fill(r.pSec->dHead);
+}
+
+// A record of class Rec with every field of its own block distinct.
+template <class Rec>
+Rec Make(int eleNo, int eleType, int secType = 1) {
+  Rec r;
+  Distinct v(eleNo);
+  FillBase(r, eleNo, eleType, secType, v);
+  auto fill = [&v](auto&... arrays) { (v.Fill(arrays), ...); };
+  if constexpr (std::is_same_v<Rec, DataForLightSteel>) {
+    fill(r.dLight, r.nLight);
+    r.dLightX = v.D();
+  } else if constexpr (std::is_same_v<Rec, DataForGrid>) {
+    fill(r.nGrid, r.dGrid);
+  } else if constexpr (std::is_same_v<Rec, DataForPoleTower>) {
+    fill(r.dPole, r.nPole);
+  } else if constexpr (std::is_same_v<Rec, DataForConcreteComposite>) {
+    fill(r.dComp, r.nComp);
+  } else if constexpr (std::is_same_v<Rec, DataForConcreteInside>) {
+    fill(r.dIn, r.nIn);
+  } else if constexpr (std::is_same_v<Rec, DataForOpenTruss>) {
+    OpenTruss::Member& m = r.member;
+    fill(m.nMember, m.nListA, m.nListB, m.material.dMat, m.dMember);
+    for (OpenTruss::Section& s : m.section) {
+      fill(s.nSec, s.dSec, s.bSec);
+      for (OpenTruss::Plate& p : s.plate) fill(p.nPlate, p.dPlate), p.bPlate = v.B();
+    }
+    for (OpenTruss::Force& f : m.force) f.nForce = v.I(), v.Fill(f.dForce);
+  } else {
+    fill(r.bSteel, r.dSteel, r.nSteel);
+    if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
+  }
+  return r;
 }
 
 // The bytes of `entry` from `offset` on.
 inline Bytes Tail(const Bytes& entry, size_t offset) {
   return offset <= entry.size() ? Bytes(entry.begin() + static_cast<ptrdiff_t>(offset), entry.end())
                                 : Bytes();
+}
+
+// Every field VisitFields reports, under its full name, and encoded in
+// that order.
+class FieldEncoder : public chkrsl::FieldVisitor {
+ public:
+  void Enter(const chkrsl::FieldName& n) override { path.Enter(n); }
+  void Leave() override { path.Leave(); }
+  void Int(const chkrsl::FieldName& n, int32_t v) override { Note(n, v), w.I32(v); }
+  void Double(const chkrsl::FieldName& n, double v) override { Note(n, v), w.F64(v); }
+  void Flag(const chkrsl::FieldName& n, uint8_t v) override { Note(n, v), w.U8(v); }
+  void Note(const chkrsl::FieldName& n, double v) {
+    values.emplace_back(path.Of(n), v);
+    if (!names.insert(values.back().first).second) repeated.insert(values.back().first);
+  }
+  chkrsl::io::ByteWriter w;
+  chkrsl::FieldPath path;
+  std::set<std::string> names, repeated;
+  std::vector<std::pair<std::string, double>> values;
+};
+// A record's named fields are exactly the bytes it writes (an edge: its
+// number and payload), and no name repeats.
+template <class Rec>
+void ExpectFieldsAreTheBytes(Rec& rec) {
+  const Bytes written = BytesOf(&rec);  // a concrete record sets its length word as it writes
+  FieldEncoder e;
+  chkrsl::VisitFields(rec, e);
+  EXPECT_EQ(e.w.bytes(), written);
+  EXPECT_TRUE(e.repeated.empty()) << *e.repeated.begin();
 }
 
 // Copy construction and assignment duplicate the sub-records: the copies

@@ -10,38 +10,12 @@ using chkrsl_test::WrittenBytes;
 
 constexpr size_t kMemberAt = 12 + 488;
 
-DataForOpenTruss Truss(int eleNo) {
-  DataForOpenTruss r;
-  chkrsl_test::Distinct v(eleNo);
-  chkrsl_test::FillBase(r, eleNo, 9, 1, v);
-  OpenTruss::Member& m = r.member;
-  v.Fill(m.nMember);
-  v.Fill(m.nListA);
-  v.Fill(m.nListB);
-  for (OpenTruss::Section& s : m.section) {
-    v.Fill(s.nSec);
-    v.Fill(s.dSec);
-    v.Fill(s.bSec);
-    for (OpenTruss::Plate& p : s.plate) {
-      v.Fill(p.nPlate);
-      v.Fill(p.dPlate);
-      p.bPlate = v.B();
-    }
-  }
-  for (OpenTruss::Force& f : m.force) {
-    f.nForce = v.I();
-    v.Fill(f.dForce);
-  }
-  v.Fill(m.material.dMat);
-  v.Fill(m.dMember);
-  return r;
-}
-
 using OpenTrussRecord = chkrsl_test::FamilyTest;
 
 TEST_F(OpenTrussRecord, ReadsBackThroughTheReadersAndCopiesAndClearKeepTheMember) {
-  ExpectReadsBack(Truss(3), 9, "CHKOT");
-  auto source = std::make_unique<DataForOpenTruss>(Truss(5));
+  ExpectReadsBack(chkrsl_test::Make<DataForOpenTruss>(3, 9), 9, "CHKOT");
+  auto source = std::make_unique<DataForOpenTruss>(chkrsl_test::Make<DataForOpenTruss>(5, 9));
+  chkrsl_test::ExpectFieldsAreTheBytes(*source);
   const Bytes member = Tail(WrittenBytes(*source), kMemberAt);
   source->clear();
   EXPECT_EQ(Tail(WrittenBytes(*source), kMemberAt), member);

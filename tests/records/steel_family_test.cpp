@@ -13,31 +13,6 @@ using namespace chkrsl_test;
 
 constexpr size_t kOwnBlockAt = 12 + 488;  // after header and common body
 
-// A record of class Rec with every field of its own block distinct.
-template <class Rec>
-Rec Make(int eleNo, int eleType, int secType = 1) {
-  Rec r;
-  Distinct v(eleNo);
-  FillBase(r, eleNo, eleType, secType, v);
-  auto fill = [&v](auto&... arrays) { (v.Fill(arrays), ...); };
-  if constexpr (std::is_same_v<Rec, DataForLightSteel>) {
-    fill(r.dLight, r.nLight);
-    r.dLightX = v.D();
-  } else if constexpr (std::is_same_v<Rec, DataForGrid>) {
-    fill(r.nGrid, r.dGrid);
-  } else if constexpr (std::is_same_v<Rec, DataForPoleTower>) {
-    fill(r.dPole, r.nPole);
-  } else if constexpr (std::is_same_v<Rec, DataForConcreteComposite>) {
-    fill(r.dComp, r.nComp);
-  } else if constexpr (std::is_same_v<Rec, DataForConcreteInside>) {
-    fill(r.dIn, r.nIn);
-  } else {
-    fill(r.bSteel, r.dSteel, r.nSteel);
-    if constexpr (std::is_same_v<Rec, DataForAluminiumAlloy>) v.Fill(r.dAl);
-  }
-  return r;
-}
-
 // Reading a concrete-filled entry without the section-32 tail consumes
 // exactly the body and leaves the tail's fields alone.
 TEST(SteelFamilyLayout, EntryWithoutTheTailLeavesTheTailFieldsAlone) {
@@ -52,15 +27,19 @@ TEST(SteelFamilyLayout, EntryWithoutTheTailLeavesTheTailFieldsAlone) {
   for (int k = 0; k < 3; ++k) EXPECT_EQ(target.nIn[k], untouched.nIn[k]) << k;
 }
 
-// Written sizes are exact, and the scanner passes over each entry by what
-// it takes, whatever sub-records it carries.
+// Written sizes are exact, the scanner passes over each entry by what it
+// takes, whatever sub-records it carries, and the visitor names every field.
 TEST(SteelFamilyLayout, EntrySizesAndTheSizesEntriesArePassedOverBy) {
   std::vector<std::pair<std::unique_ptr<CHKRsl>, size_t>> cases;
   enum { kPlain, kNegated, kEnergy };  // kNegated: member kind 6 without an energy record
   auto add = [&](auto rec, size_t size, int member = kPlain) {
     if (member != kPlain) rec.memberKind = 6;
     if constexpr (std::is_base_of_v<DataForSteel, decltype(rec)>) {
-      if (member == kEnergy) rec.pEnergy = new DataForEnergyConsume;
+      if (member == kEnergy) {
+        rec.pEnergy = new DataForEnergyConsume;
+        Distinct v(7);
+        v.Fill(rec.pEnergy->dEn), v.Fill(rec.pEnergy->nEn), v.Fill(rec.pEnergy->bEn);
+      }
     }
     cases.emplace_back(std::make_unique<decltype(rec)>(std::move(rec)), size);
   };
@@ -88,6 +67,7 @@ TEST(SteelFamilyLayout, EntrySizesAndTheSizesEntriesArePassedOverBy) {
     SCOPED_TRACE(testing::Message() << "code " << code << " section " << rec->secType);
     EXPECT_EQ(b.size(), size);
     EXPECT_EQ(chkrsl::EntryBodyBytes(code, rec->secType), static_cast<int64_t>(size) - 12);
+    ExpectFieldsAreTheBytes(*rec);
   }
   // Code 4 is light steel too; concrete entries are passed over by their length word.
   EXPECT_EQ(chkrsl::EntryBodyBytes(4, 1), 668);

@@ -11,16 +11,6 @@ using chkrsl_test::Bytes;
 using chkrsl_test::GetI32;
 using chkrsl_test::WrittenBytes;
 
-// Every field gets a value of its own; flags take bytes above 127.
-void FillDistinct(DataForSteel& r, int seed, int secType = 1) {
-  chkrsl_test::Distinct v(seed);
-  chkrsl_test::FillBase(r, seed, 6, secType, v);
-  r.memberKind = 1;
-  v.Fill(r.bSteel);
-  v.Fill(r.dSteel);
-  v.Fill(r.nSteel);
-}
-
 TEST(JudgeSecCate, ClassifiesInTheOrderOfItsRules) {
   for (int t : {26, 27, 50, 60, 68}) EXPECT_EQ(JudgeSecCate(t), 3) << t;
   for (int t : {42, 48, 49}) EXPECT_EQ(JudgeSecCate(t), 4) << t;
@@ -44,8 +34,7 @@ TEST(SteelEntry, EnergyMemberWithoutItsRecordWritesADefaultOne) {
 }
 
 TEST(SteelRecord, ClearResetsResultsKeepsIdentityAndCopiesAreDeep) {
-  DataForSteel steel;
-  FillDistinct(steel, 9, 26);
+  DataForSteel steel = chkrsl_test::Make<DataForSteel>(9, 6, 26);
   steel.pSec->dDir[5][0] = 3.0;
   static_cast<DataForLts*>(steel.pSec)->nLtsC[1][2] = 5;
   DataForSteel before = steel;
@@ -62,8 +51,7 @@ TEST(SteelRecord, ClearResetsResultsKeepsIdentityAndCopiesAreDeep) {
   EXPECT_EQ(steel.dSteel[3], before.dSteel[3]);
 
   for (int secType : {35, 26}) {
-    auto src = std::make_unique<DataForSteel>();
-    FillDistinct(*src, 5, secType);
+    auto src = std::make_unique<DataForSteel>(chkrsl_test::Make<DataForSteel>(5, 6, secType));
     src->memberKind = 6;
     src->pEnergy = new DataForEnergyConsume;
     src->pEnergy->dEn[0] = 7.0;

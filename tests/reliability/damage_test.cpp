@@ -42,17 +42,10 @@ size_t SweepStep() {
   return n > 1 ? static_cast<size_t>(n) : 1;
 }
 
-template <class Rec>
-Bytes Of(Rec* r) { return r ? chkrsl_test::WrittenBytes(*r) : Bytes(); }
-Bytes Of(DataForWallEdge* e) {
-  if (!e) return Bytes();
-  chkrsl::io::ByteWriter w;
-  w.F64s(e->dRsl, 17).I32s(e->nRsl, 2).U8(e->bFlag[0]).I32(e->edgeNo);
-  return w.bytes();
-}
+using chkrsl_test::BytesOf;
 template <class Array>
 void Take(Outcome& o, Array& got) {
-  for (INT_PTR i = 0; i < got.GetSize(); ++i) o.records.push_back(Of(got[i]));
+  for (Bytes& b : chkrsl_test::TakeBytes(got)) o.records.push_back(std::move(b));
 }
 
 // A project holding a copy of the bundled example project, the document
@@ -62,19 +55,8 @@ class DamageSweep : public chkrsl_test::ProjectTest {
  protected:
   void SetUp() override {
     ProjectTest::SetUp();
-    for (const auto& entry : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
-      const std::string name = entry.path().filename().string();
-      if (name.rfind("example.", 0) != 0) continue;  // the wall purlin project is another
-      WriteProjectFile(name.substr(name.find('.') + 1), chkrsl_test::ReadFileBytes(entry.path().string()));
-    }
-    std::vector<const char*> names = {"CHKCW"};
-    for (int i = 0; i < static_cast<int>(chkrsl::ResultFileId::kCount); ++i)
-      names.push_back(chkrsl::ResultFileName(static_cast<chkrsl::ResultFileId>(i)));
-    for (const char* ext : names) {
-      chkrsl_test::ForEachEntryHeader(ext, [](const chkrsl::EntryHeader& h) {
-        if (h.eleNo >= 0 && h.eleNo < (1 << 20)) GetQMpDoc()->SetElementSecType(h.eleNo, h.secType);
-      });
-    }
+    CopyExample();
+    ASSERT_EQ(chkrsl::host::AdoptStoredSectionTypes(), 26);
     chkrsl::host::SetViewerLauncher([](const std::string&) { return true; });
     chkrsl::host::FixClock(1700000000);
     for (int i = 0; i < DataForEffArea::kLists; ++i) {
@@ -134,7 +116,7 @@ class DamageSweep : public chkrsl_test::ProjectTest {
     for (INT_PTR i = 0; i < effs.GetSize(); ++i) {
       DataForEffArea* rec = nullptr;
       o.whole = ReadEffectiveArea(effs[i]->eleNo, rec) == 1 && o.whole;
-      o.records.push_back(Of(rec));
+      o.records.push_back(BytesOf(rec));
       delete rec;
     }
     return o;
@@ -234,27 +216,17 @@ TEST_F(DamageSweep, CutAndInvertedFilesNeverGiveWhatTheWholeFileDoesNotHold) {
 // answers as a clean one does.
 using chkrsl_test::AllocationFaults;
 
-// A display call's array, the first `used` bytes of each element (no padding); released.
-template <class Info>
-Bytes Of(Info*& info, int n, size_t used = sizeof(Info)) {
-  Bytes bytes;
-  for (const auto* b = reinterpret_cast<const uint8_t*>(info); info && n-- > 0; b += sizeof(Info))
-    bytes.insert(bytes.end(), b, b + used);
-  ReleaseChkInfo(info);
-  info = nullptr;
-  return bytes;
-}
+using chkrsl_test::InfoBytes;
 
 TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
-  const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  for (const auto& e : std::filesystem::directory_iterator(folder)) last_write_time(e.path(), anHourAgo);
+  AgeFiles();
   chkrsl_test::Records all, allWalls;
   ASSERT_EQ(GetAllEleRsl(all) + GetAllWallRsl(allWalls) + GetAllEdgeRsl(edges), 3);
   CArray<int, int> eleNos;
   AcIntArray memberNos, wallInfoNos, edgeInfoNos;
   for (INT_PTR i = 0; i < all.GetSize(); ++i) eleNos.Add(all[i]->eleNo), memberNos.append(all[i]->eleNo);
   const int bigNo = (*std::max_element(all.GetData(), all.GetData() + all.GetSize(),  // the largest record's
-                                       [](CHKRsl* a, CHKRsl* b) { return Of(a).size() < Of(b).size(); }))->eleNo;
+                                       [](CHKRsl* a, CHKRsl* b) { return BytesOf(a).size() < BytesOf(b).size(); }))->eleNo;
   int kind = 0;
   for (INT_PTR i = 0; i < allWalls.GetSize(); ++i) wallInfoNos.append(allWalls[i]->eleNo), wallNos.Add(allWalls[i]->eleNo);
   for (INT_PTR i = 0; i < edges.GetSize(); ++i) edgeInfoNos.append(edges[i]->edgeNo), edgeNos.Add(edges[i]->edgeNo);
@@ -278,9 +250,9 @@ TEST_F(DamageSweep, EveryAllocationWriteFlushAndCloseFailsInTurn) {
     }
     AllocationFaults::Disarm(), WriteFaults::Disarm();
     Take(a, recs), Take(a, walls), Take(a, edges), Clear();
-    a.records.insert(a.records.end(), {Of(one), Of(edge), Of(eff), LszdParams(), Of(bound, edgeInfoNos.length()),
-                                       Of(member, memberNos.length(), offsetof(ShowConcreteFrameStl, checked) + 1),
-                                       Of(wall, wallInfoNos.length(), offsetof(ShowShearWallStl, checked) + 1)});
+    a.records.insert(a.records.end(), {BytesOf(one), BytesOf(edge), BytesOf(eff), LszdParams(), InfoBytes(bound, edgeInfoNos.length()),
+                                       InfoBytes(member, memberNos.length(), offsetof(ShowConcreteFrameStl, checked) + 1),
+                                       InfoBytes(wall, wallInfoNos.length(), offsetof(ShowShearWallStl, checked) + 1)});
     delete one, delete edge, delete eff, one = nullptr, edge = nullptr, eff = nullptr;
     std::map<std::string, Bytes> files = Snapshot();
     files["proj.Chk_WLT"];  // by name: the report's place is there with or without it

@@ -6,7 +6,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <filesystem>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <thread>
@@ -25,28 +25,6 @@ struct Answer {
   Pieces pieces;
 };
 
-// The bytes each record writes (through one scratch file); the records are deleted.
-Pieces Take(Records& recs) {
-  std::vector<long> ends{0};
-  const Bytes all = CaptureWrites([&](std::FILE* f) {
-    for (INT_PTR i = 0; i < recs.GetSize(); ++i) {
-      if (recs[i]) recs[i]->WriteToCHK(f);
-      ends.push_back(std::ftell(f));
-    }
-  });
-  chkrsl::DeleteAllRecords(recs);
-  Pieces p;
-  for (size_t i = 1; i < ends.size(); ++i) p.emplace_back(all.begin() + ends[i - 1], all.begin() + ends[i]);
-  return p;
-}
-
-Pieces Take(Edges& edges) {
-  Pieces p;
-  for (INT_PTR i = 0; i < edges.GetSize(); ++i) p.push_back(edges[i] ? EdgeFile({edges[i]}) : Bytes());
-  chkrsl::DeleteAllEdges(edges);
-  return p;
-}
-
 // One read of each number in turn.
 template <class Array, class ReadOne>
 Answer Singles(const std::vector<int>& nos, ReadOne read) {
@@ -57,7 +35,7 @@ Answer Singles(const std::vector<int>& nos, ReadOne read) {
     a.ok &= read(rec, n);
     got.Add(rec);
   }
-  a.pieces = Take(got);
+  a.pieces = TakeBytes(got);
   return a;
 }
 
@@ -87,17 +65,14 @@ class Concurrency : public ProjectTest {
       CHKRsl* r = nullptr;
       int file = 3, kind = 11;
       if (e % 2) {
-        auto* s = new DataForSteel;
-        s->secType = steelSections[e / 2 % 3];
+        auto s = MakeSteel(e, steelSections[e / 2 % 3]);
         s->dSteel[0] = e * 1.5;
-        if (JudgeSecCate(s->secType) == 2) s->pSec = new DataForNewSec;
-        if (JudgeSecCate(s->secType) == 3) s->pSec = new DataForLts;
-        std::tie(r, file, kind) = std::tuple(s, s->secType == 1 ? 6 : 26, 6);
+        std::tie(file, kind) = std::pair(s->secType == 1 ? 6 : 26, 6);
+        r = s.release();
       } else {
         r = MakeConcrete(shapes[e / 2 % 5], e, 1 + e % 3, e).release();
         concrete.push_back(e);
       }
-      r->eleNo = e;
       doc().SetElementSecType(e, r->secType);
       recs.Add(r);
       for (int v : {e, file, kind}) PutI32(codes, v);
@@ -129,32 +104,24 @@ TEST_F(Concurrency, ReadsBesideRewritesAndDroppedIndexesHandOutWhatAReadAloneDoe
   std::vector<int> some;  // descending, every seventh element
   for (int e = kElements; e > 0; e -= 7) some.push_back(e);
   const std::function<Answer()> calls[] = {
-      [] { Records r; return Answer{GetAllEleRsl(r), Take(r)}; },
+      [] { Records r; return Answer{GetAllEleRsl(r), TakeBytes(r)}; },
       [&] {
         Records r;
         CArray<int, int> nos;
         for (int e : some) nos.Add(e);
-        return Answer{GetAllEleRsl(r, nos), Take(r)};
+        return Answer{GetAllEleRsl(r, nos), TakeBytes(r)};
       },
       [&] { return Singles<Records>(some, [](CHKRsl*& r, int n) { int k = 0; return GetOneEleRsl(r, k, n); }); },
       [&] {
         AcIntArray nos;
         for (int e : concrete) nos.append(e);
         ShowConcreteFrameStl* info = nullptr;
-        Answer a{GetCTMemberChkInfo(nos, info), {}};
-        for (int i = 0; a.ok && i < nos.length(); ++i) {
-          const ShowConcreteFrameStl& s = info[i];
-          chkrsl::io::ByteWriter w;
-          w.I32(s.memberClass).F64s(s.beamAtSections, 3).F64s(s.rectBeamAtSections, 3);
-          w.F64s(s.columnValues, 6).F64s(s.endsOrPairedMaxima, 3).F64s(s.extraValues, 2);
-          a.pieces.push_back(w.F64s(s.extraColumnValues, 2).U8(s.checked).bytes());
-        }
-        ReleaseChkInfo(info);
-        return a;
+        const int ok = GetCTMemberChkInfo(nos, info);
+        return Answer{ok, {InfoBytes(info, ok ? nos.length() : 0, offsetof(ShowConcreteFrameStl, checked) + 1)}};
       },
-      [] { Records r; return Answer{GetAllWallRsl(r), Take(r)}; },
+      [] { Records r; return Answer{GetAllWallRsl(r), TakeBytes(r)}; },
       [&] { return Singles<Records>(wallNos, GetOneWallRsl); },
-      [] { Edges r; return Answer{GetAllEdgeRsl(r), Take(r)}; },
+      [] { Edges r; return Answer{GetAllEdgeRsl(r), TakeBytes(r)}; },
       [&] { return Singles<Edges>(edgeNos, GetOneEdgeRsl); },
   };
   constexpr size_t kCalls = sizeof calls / sizeof calls[0];
@@ -173,11 +140,7 @@ TEST_F(Concurrency, ReadsBesideRewritesAndDroppedIndexesHandOutWhatAReadAloneDoe
     for (int k = 0; k < 24; ++k) {
       WriteCHKResult(recs);
       WriteCHKResult_Wall(walls);
-      if (k % 3) continue;  // dated back: the indexes made from now on are kept
-      const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-      std::error_code ec;
-      for (const auto& f : std::filesystem::directory_iterator(folder, ec))
-        std::filesystem::last_write_time(f.path(), anHourAgo, ec);
+      if (k % 3 == 0) AgeFiles();  // the indexes made from now on are kept
     }
   });
   for (size_t t = 0; t < 4; ++t) {

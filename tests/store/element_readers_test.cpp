@@ -16,14 +16,8 @@ class ElementReaders : public ProjectTest {
  protected:
   // A steel record of element `eleNo`; the document gets its section type.
   std::unique_ptr<DataForSteel> Steel(int eleNo, int secType) {
-    auto r = std::make_unique<DataForSteel>();
-    r->eleNo = eleNo;
-    r->eleType = 6;
-    r->secType = secType;
-    if (JudgeSecCate(secType) == 2) r->pSec = new DataForNewSec;
-    if (JudgeSecCate(secType) == 3) r->pSec = new DataForLts;
     doc().SetElementSecType(eleNo, secType);
-    return r;
+    return MakeSteel(eleNo, secType);
   }
 
   // `count` (the number of entries unless given), then the entries.

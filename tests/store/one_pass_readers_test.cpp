@@ -4,7 +4,6 @@
 // results and messages.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -28,21 +27,15 @@ struct Outcome {
   }
 };
 
-Bytes BytesOf(CHKRsl* rec) { return rec ? WrittenBytes(*rec) : Bytes(); }
-Bytes BytesOf(DataForWallEdge* rec) { return rec ? EdgeFile({rec}) : Bytes(); }
-
 class OnePassReaders : public ProjectTest {
  protected:
   std::mt19937 rng;
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
   static Bytes SteelEntry(int e, int secType, int memberKind = 1, double value = 0) {
-    DataForSteel r;
-    std::tie(r.eleNo, r.eleType, r.secType, r.memberKind) = std::tuple(e, 6, secType, memberKind);
-    r.dBase[0] = value;
-    if (JudgeSecCate(secType) == 2) r.pSec = new DataForNewSec;
-    if (JudgeSecCate(secType) == 3) r.pSec = new DataForLts;
-    return WrittenBytes(r);
+    auto r = MakeSteel(e, secType);
+    std::tie(r->memberKind, r->dBase[0]) = std::tuple(memberKind, value);
+    return WrittenBytes(*r);
   }
   Bytes ConcreteEntry(int e, ConcreteSubKind kind) {
     auto r = MakeConcrete(kind, e, 1 + Pick(3), e);
@@ -114,14 +107,6 @@ class OnePassReaders : public ProjectTest {
     WriteFile("Edge", edgeEntries, false);
   }
 
-  // Makes every project file old enough for its index to be kept.
-  void AgeFiles() {
-    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const auto& f : std::filesystem::directory_iterator(folder)) {
-      std::filesystem::last_write_time(f.path(), anHourAgo);
-    }
-  }
-
   void Request(CArray<int, int>& nos, int count, int top) {
     nos.RemoveAll();
     for (int i = 0; i < count; ++i) nos.Add(Pick(top + 2));
@@ -134,10 +119,7 @@ class OnePassReaders : public ProjectTest {
     out.SetSize(1);  // single reads fill slot 0; list forms size it themselves
     Outcome o;
     o.result = read(out, nos);
-    for (INT_PTR i = 0; i < out.GetSize(); ++i) {
-      o.slots.push_back(BytesOf(out[i]));
-      delete out[i];
-    }
+    o.slots = TakeBytes(out);
     o.alerts = alerts;
     return o;
   }

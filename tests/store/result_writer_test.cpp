@@ -13,17 +13,12 @@ const char kWriteError[] = "写文件时发生错误!";
 
 class ResultWriter : public ProjectTest {
  protected:
-  DataForSteel* AddSteel(int eleNo, int secType) {
-    auto* r = new DataForSteel;
-    r->eleNo = eleNo;
+  void AddSteel(int eleNo, int secType) {
+    auto r = MakeSteel(eleNo, secType);
     r->eleType = 2;
-    r->secType = secType;
     r->dSteel[0] = eleNo * 1.5;
-    if (JudgeSecCate(secType) == 2) r->pSec = new DataForNewSec;
-    if (JudgeSecCate(secType) == 3) r->pSec = new DataForLts;
     doc().SetElementSecType(eleNo, secType);
-    recs.Add(r);
-    return r;
+    recs.Add(r.release());
   }
 
   // "CHKFF": n (the number of codes unless given), then element, file code

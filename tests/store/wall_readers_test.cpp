@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "records/family_records.h"
 #include "support/concrete_samples.h"
 
 namespace {
@@ -59,6 +60,15 @@ TEST_F(WallReadersTest, ReadsAllWallsAndTheEdgesCountedAfterTheWallNumbers) {
   EXPECT_EQ(ResultFileOf(wallRecs), ReadProjectFile("CHKCW"));
   std::vector<DataForWallEdge*> edgeRecs(edges.GetData(), edges.GetData() + edges.GetSize());
   EXPECT_EQ(EdgeFile(edgeRecs), ReadProjectFile("Edge"));
+  for (DataForWallEdge* e : edgeRecs) {
+    ExpectFieldsAreTheBytes(*e);
+    DataForWallEdge back;  // the payload read from a host's stream
+    std::FILE* f = OpenBytes(Tail(BytesOf(e), 4));
+    EXPECT_TRUE(back.ReadRsl(f) && std::fgetc(f) == EOF);
+    std::fclose(f);
+    back.edgeNo = e->edgeNo;
+    EXPECT_EQ(BytesOf(&back), BytesOf(e));
+  }
   EXPECT_TRUE(alerts.empty());
 }
 

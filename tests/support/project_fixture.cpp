@@ -4,6 +4,7 @@
 #include "chkrsl/store/project_files.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,15 @@ Bytes ReadFileBytes(const std::string& path) {
   Bytes b(ec ? 0 : static_cast<size_t>(size));
   std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
   return b;
+}
+
+void SetEnv(const char* name, const char* value) {
+#ifdef _WIN32
+  _putenv_s(name, value ? value : "");
+#else
+  if (value) setenv(name, value, 1);
+  else unsetenv(name);
+#endif
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {
@@ -146,6 +156,63 @@ void ProjectTest::StoreResults(const std::string& ext, const std::vector<CHKRsl*
   }
   WriteProjectFile(ext, ResultFileOf(stored));
   WriteProjectFile("CHKTT", ElementTable(eleNos, kind));
+}
+
+Bytes BytesOf(DataForWallEdge* edge) {
+  chkrsl::io::ByteWriter w;
+  if (edge) w.I32(edge->edgeNo), edge->Layout(w);
+  return w.bytes();
+}
+
+std::vector<Bytes> TakeBytes(Records& recs) {
+  std::vector<long> ends{0};
+  const Bytes all = CaptureWrites([&](std::FILE* f) {
+    for (INT_PTR i = 0; i < recs.GetSize(); ++i) {
+      if (recs[i]) recs[i]->WriteToCHK(f);
+      ends.push_back(std::ftell(f));
+    }
+  });
+  chkrsl::DeleteAllRecords(recs);
+  std::vector<Bytes> p;
+  for (size_t i = 1; i < ends.size(); ++i) p.emplace_back(all.begin() + ends[i - 1], all.begin() + ends[i]);
+  return p;
+}
+
+std::vector<Bytes> TakeBytes(Edges& edges) {
+  std::vector<Bytes> p;
+  for (INT_PTR i = 0; i < edges.GetSize(); ++i) p.push_back(BytesOf(edges[i]));
+  chkrsl::DeleteAllEdges(edges);
+  return p;
+}
+
+void AddSection(DataForSteelBase& r) {
+  delete r.pSec;
+  r.pSec = nullptr;
+  if (JudgeSecCate(r.secType) == 2) r.pSec = new DataForNewSec;
+  if (JudgeSecCate(r.secType) == 3) r.pSec = new DataForLts;
+}
+
+std::unique_ptr<DataForSteel> MakeSteel(int eleNo, int secType) {
+  auto r = std::make_unique<DataForSteel>();
+  r->eleNo = eleNo;
+  r->eleType = 6;
+  r->secType = secType;
+  AddSection(*r);
+  return r;
+}
+
+void ProjectTest::CopyExample() {
+  for (const auto& file : std::filesystem::directory_iterator(CHKRSL_EXAMPLE_DIR)) {
+    const std::string name = file.path().filename().string();
+    if (name.rfind("example.", 0) == 0) WriteProjectFile(name.substr(8), ReadFileBytes(file.path().string()));
+  }
+}
+
+void ProjectTest::AgeFiles() const {
+  const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  std::error_code ec;  // a file that a writer replaces meanwhile
+  for (const auto& f : std::filesystem::directory_iterator(folder, ec))
+    std::filesystem::last_write_time(f.path(), anHourAgo, ec);
 }
 
 void ForEachEntryHeader(const char* ext, const std::function<void(const chkrsl::EntryHeader&)>& visit) {

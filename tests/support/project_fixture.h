@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -21,6 +22,8 @@ using Records = CTypedPtrArray<CPtrArray, CHKRsl*>;
 using Edges = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 
 Bytes ReadFileBytes(const std::string& path);
+// Sets an environment variable; null removes it.
+void SetEnv(const char* name, const char* value);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 // Little-endian builders for hand-made files.
@@ -75,6 +78,35 @@ inline Bytes WrittenBytes(DataForEffArea& rec) {
   return CaptureWrites([&](std::FILE* f) { rec.WriteEffArea(f); });
 }
 
+// The bytes a record writes, an edge its number and payload; none for null.
+template <class Rec>
+Bytes BytesOf(Rec* rec) {
+  return rec ? WrittenBytes(*rec) : Bytes();
+}
+Bytes BytesOf(DataForWallEdge* edge);
+// The bytes of each record of the array (through one scratch file), which
+// is left empty with its records deleted.
+std::vector<Bytes> TakeBytes(Records& recs);
+std::vector<Bytes> TakeBytes(Edges& edges);
+
+// The first `used` bytes of each of the n items of a display call's array
+// (so no padding after the last field); the array is released.
+template <class Info>
+Bytes InfoBytes(Info*& info, int n, size_t used = sizeof(Info)) {
+  Bytes bytes;
+  for (const auto* b = reinterpret_cast<const uint8_t*>(info); info && n-- > 0; b += sizeof(Info))
+    bytes.insert(bytes.end(), b, b + used);
+  ReleaseChkInfo(info);
+  info = nullptr;
+  return bytes;
+}
+
+// A steel record of type code 6 with the section sub-record its section
+// type calls for.
+std::unique_ptr<DataForSteel> MakeSteel(int eleNo, int secType);
+// Gives a record the section sub-record its section type calls for.
+void AddSection(DataForSteelBase& r);
+
 // Visits the header of every entry of the open project's result file
 // `ext` that a walk of it reaches.
 void ForEachEntryHeader(const char* ext, const std::function<void(const chkrsl::EntryHeader&)>& visit);
@@ -99,6 +131,10 @@ class ProjectTest : public ::testing::Test {
   // Stores the records in `ext`, lists them in "CHKTT" with `kind` and gives
   // the document their section types.
   void StoreResults(const std::string& ext, const std::vector<CHKRsl*>& recs, int kind);
+  // Copies the files of the bundled example project into this one.
+  void CopyExample();
+  // Dates every project file an hour back, old enough for its index to be kept.
+  void AgeFiles() const;
 
   MyPerDocData& doc() { return *GetQMpDoc(); }
   std::vector<std::string> alerts;  // UTF-8
