@@ -161,7 +161,7 @@ class Exporter {
     if (!opt_.walls || opt_.kind) return;
     WalkWalls();
     int highest = 0;
-    const EdgeWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
+    const CountedWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
       if (!Wanted(edge.edgeNo, 0)) return;
       // A scan for an edge stops at the first number not below it.
       if (edge.edgeNo <= highest) {

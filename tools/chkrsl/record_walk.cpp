@@ -1,7 +1,5 @@
 #include "record_walk.h"
 
-#include <cstdio>
-
 #include "chkrsl/internal.h"
 #include "project_loader.h"
 
@@ -21,14 +19,6 @@ bool WalkFile(const std::string& path, const std::function<void(const chkrsl::Wa
   while (walker.Next(e)) visit(e);
   summary = walker.Summary();
   return true;
-}
-
-void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit) {
-  for (const std::string& ext : exts) {
-    chkrsl::WalkSummary summary;
-    WalkFile(
-        ProjectFile(ext), [&](const chkrsl::WalkedEntry& e) { visit(ext, e); }, summary);
-  }
 }
 
 ResultFileWalk::ResultFileWalk(const std::string& path) {
@@ -74,7 +64,7 @@ bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
 template class CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
 template class CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
 
-EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
+CountedWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
   EdgeFileWalk cursor(ProjectFile("Edge"));
   DataForWallEdge edge;
   while (cursor.Next(edge)) visit(edge);
