@@ -31,22 +31,11 @@ ResultFileWalk::~ResultFileWalk() = default;
 bool ResultFileWalk::Next() { return walker_ && walker_->Next(entry_); }
 
 template <class Cursor, class Rec>
-struct CountedFileWalk<Cursor, Rec>::Stop : chkrsl::Reporter {
-  CountedWalk& walk;
-  explicit Stop(CountedWalk& w) : walk(w) {}
-  void Problem(int64_t offset, int, const std::string& why) override {
-    if (!walk.stop.empty()) return;
-    walk.stop = why;
-    walk.stopOffset = offset;
-  }
-};
-
-template <class Cursor, class Rec>
-CountedFileWalk<Cursor, Rec>::CountedFileWalk(const std::string& path) : stop_(new Stop(walk_)) {
+CountedFileWalk<Cursor, Rec>::CountedFileWalk(const std::string& path) {
   if (!file_.Open(path, chkrsl::io::FileSource::kLoadBlockBytes)) return;
-  walk_.present = true;
-  cursor_ = std::make_unique<Cursor>(file_, stop_.get());
-  walk_.declared = cursor_->declared();
+  present_ = true;
+  cursor_ = std::make_unique<Cursor>(file_, &stop_);
+  declared_ = cursor_->declared();
 }
 
 template <class Cursor, class Rec>
@@ -54,7 +43,7 @@ CountedFileWalk<Cursor, Rec>::~CountedFileWalk() = default;
 
 template <class Cursor, class Rec>
 bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
-  if (!cursor_ || !walk_.stop.empty() || !cursor_->Next()) return false;
+  if (!cursor_ || !stop_.why.empty() || !cursor_->Next()) return false;
   std::unique_ptr<Rec> read(cursor_->Read());
   if (!read) return false;
   rec = *read;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chkrsl/format/reporter.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/store/project_walk.h"
 
@@ -52,6 +53,17 @@ class ResultFileWalk {
   chkrsl::WalkedEntry entry_;
 };
 
+// Keeps the first problem a library cursor tells.
+struct FirstProblem : chkrsl::Reporter {
+  std::string why;
+  int64_t offset = 0;
+  void Problem(int64_t at, int, const std::string& what) override {
+    if (!why.empty()) return;
+    why = what;
+    offset = at;
+  }
+};
+
 // What a walk of "Edge" or "EFFAL" found apart from its entries.
 struct CountedWalk {
   bool present = false;  // the file could be opened
@@ -74,14 +86,14 @@ class CountedFileWalk {
   CountedFileWalk& operator=(const CountedFileWalk&) = delete;
   ~CountedFileWalk();
   bool Next(Rec& rec);
-  const CountedWalk& Walk() const { return walk_; }
+  CountedWalk Walk() const { return {present_, declared_, stop_.why, stop_.offset}; }
 
  private:
-  struct Stop;
   chkrsl::io::FileSource file_;
-  std::unique_ptr<Stop> stop_;
+  FirstProblem stop_;
   std::unique_ptr<Cursor> cursor_;
-  CountedWalk walk_;
+  bool present_ = false;
+  int declared_ = 0;
 };
 using EdgeFileWalk = CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
 using EffAreaFileWalk = CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
