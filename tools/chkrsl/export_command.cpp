@@ -28,12 +28,6 @@ constexpr char kEdgeClass[] = "DataForWallEdge";
 constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
 constexpr int kWallSecType = 29;
 
-int64_t FileSize(const std::string& path) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  return ec ? 0 : static_cast<int64_t>(size);
-}
-
 // What precedes the fields of a record.
 struct RecordKey {
   const char* label;  // "element", "wall" or "edge"
@@ -92,12 +86,9 @@ class Exporter {
     const bool byClass = !opt_.outputDir.empty();
     if (byClass && !MakeFolder()) return kExitUnusable;
     const int passes = opt_.csv && byClass ? 2 : 1;
-    std::vector<std::string> paths;
-    for (const std::string& ext : ElementFiles()) paths.push_back(ProjectFile(ext));
+    std::vector<std::string> paths = ProjectFiles(ElementFiles());
     if (opt_.walls && !opt_.kind) paths.push_back(ProjectFile("CHKCW"));
-    int files = 0;
-    const int64_t bytes = SizeOfFiles(paths, files);
-    progress_.emplace(o_.progress, "export", passes * files, passes * bytes);
+    progress_.emplace(o_.progress, "export", paths, passes);
     if (passes == 2) {
       // The columns of each class are known only once every record is seen.
       Walk(Pass::kColumns);
@@ -186,7 +177,7 @@ class Exporter {
       if (r.file != file) {
         if (file) progress_->FileDone(1, fileBytes);
         file = r.file;
-        fileBytes = file ? FileSize(ProjectFile(file)) : 0;
+        fileBytes = file ? std::max<int64_t>(FileSize(ProjectFile(file)), 0) : 0;
       }
       if (r.offset >= 0) progress_->At(r.offset);
       if (!Wanted(r.eleNo, r.kind)) return;

@@ -295,11 +295,7 @@ class Verifier {
 int VerifyProject(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  std::vector<std::string> paths;
-  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
-  int files = 0;
-  const int64_t bytes = SizeOfFiles(paths, files);
-  Progress progress(o.progress, "verify", files, bytes);
+  Progress progress(o.progress, "verify", ProjectFiles(ResultFileExts()));
   return Verifier(o, progress).Run(table);
 }
 
