@@ -86,9 +86,10 @@ class Exporter {
     const bool byClass = !opt_.outputDir.empty();
     if (byClass && !MakeFolder()) return kExitUnusable;
     const int passes = opt_.csv && byClass ? 2 : 1;
-    std::vector<std::string> paths = ProjectFiles(ElementFiles());
-    if (opt_.walls && !opt_.kind) paths.push_back(ProjectFile("CHKCW"));
-    progress_.emplace(o_.progress, "export", paths, passes);
+    // The readers' walk reads every element file, whatever the kind asked for.
+    const bool walls = opt_.walls && !opt_.kind;
+    progress_.emplace(o_.progress, "export",
+                      ProjectFiles(walls ? ResultFileExts() : ElementFileExts()), passes);
     if (passes == 2) {
       // The columns of each class are known only once every record is seen.
       Walk(Pass::kColumns);
@@ -134,16 +135,6 @@ class Exporter {
     for (const auto& [from, to] : opt_.elements)
       if (eleNo >= from && eleNo <= to) return true;
     return false;
-  }
-
-  // The element files the selected kind is stored in.
-  std::vector<std::string> ElementFiles() const {
-    if (!opt_.kind) return ElementFileExts();
-    chkrsl::KindFiles kf;
-    if (!chkrsl::FilesOfKind(opt_.kind, kf)) return {};
-    std::vector<std::string> exts{chkrsl::ResultFileName(kf.plain)};
-    if (kf.paired) exts.push_back(chkrsl::ResultFileName(kf.companion));
-    return exts;
   }
 
   void Walk(Pass pass) {
