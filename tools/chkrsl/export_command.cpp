@@ -415,7 +415,6 @@ bool ParseElementRanges(const std::string& text, std::vector<std::pair<int, int>
 int ExportRecords(const ExportOptions& options, const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  chkrsl::host::AdoptStoredSectionTypes();
   return Exporter(options, o).Run();
 }
 
