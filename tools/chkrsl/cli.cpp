@@ -107,19 +107,19 @@ int Dispatch(CLI::App& app, Args& a, std::ostream& out, std::ostream& err,
     alerts.Say(ProjectFile("PCR"));
     return status;
   }
-  if (n == "verify") return VerifyProject(o);
-  if (n == "summary") return SummarizeProject(o);
-  if (n == "list") return ListResults(o);
   if (n == "export") {
     a.exporting.csv = a.format == "csv";
     if (!a.elements.empty() && !ParseElementRanges(a.elements, a.exporting.elements)) {
       err << "chkrsl: --elements takes numbers and ranges such as 1,5-9\n";
       return kExitUsage;
     }
-    return ExportRecords(a.exporting, o);
   }
+  if (n == "verify") return VerifyProject(o);
+  if (n == "summary") return SummarizeProject(o);
   // The tool has no design document: the stored section types stand for it.
   chkrsl::host::AdoptStoredSectionTypes();
+  if (n == "list") return ListResults(o);
+  if (n == "export") return ExportRecords(a.exporting, o);
   if (n == "show") return ShowElement(a.number, o);
   if (n == "walls") return ListWalls(o);
   if (n == "wall") return ShowWall(a.number, o);

@@ -44,7 +44,6 @@ void ListRow(const Output& o, JsonWriter& json, int eleNo, int kind, const CHKRs
 int ListResults(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  chkrsl::host::AdoptStoredSectionTypes();
   JsonWriter json(o.out);
   if (o.json) {
     json.BeginObject().Key("elements").BeginArray();

@@ -96,20 +96,20 @@ void PrintInfo(bool (*get)(AcIntArray&, Info*&), const char* label, const std::v
   ReleaseChkInfo(info);
 }
 
-// Why wall eleNo (edge edgeNo) has no readable result.
-std::string WallAbsence(int eleNo) {
+// Says why wall (or edge) `number` has no readable result, then the alerts.
+void SayAbsent(bool wall, int number, const Output& o) {
   const WallList list = ReadWallList();
-  if (std::find(list.walls.begin(), list.walls.end(), eleNo) == list.walls.end())
-    return "is not in the wall list " + ProjectFile("CHKWT");
-  return "has no readable result; 'chkrsl verify' says why";
-}
-
-std::string EdgeAbsence(int edgeNo) {
-  const WallList list = ReadWallList();
-  if (edgeNo < 1 || edgeNo > list.edges)
-    return "is not among the edges 1.." + std::to_string(list.edges) + " of the wall list " +
-           ProjectFile("CHKWT");
-  return "has no readable result; 'chkrsl verify' says why";
+  const std::string about = (wall ? "wall " : "edge ") + std::to_string(number);
+  o.err << "chkrsl: " << about << " ";
+  if (wall && std::find(list.walls.begin(), list.walls.end(), number) == list.walls.end()) {
+    o.err << "is not in the wall list " << ProjectFile("CHKWT") << "\n";
+  } else if (!wall && (number < 1 || number > list.edges)) {
+    o.err << "is not among the edges 1.." << list.edges << " of the wall list "
+          << ProjectFile("CHKWT") << "\n";
+  } else {
+    o.err << "has no readable result; 'chkrsl verify' says why\n";
+  }
+  o.alerts.Say(about);
 }
 
 // Whether the display info can answer for `number`; if not, says why.
@@ -136,12 +136,8 @@ bool Answerable(InfoKind kind, int number, const Output& o) {
   const bool read = wall ? GetOneWallRsl(wallRec, number) : GetOneEdgeRsl(edgeRec, number);
   delete wallRec;
   delete edgeRec;
-  if (read) return true;
-  const std::string about = (wall ? "wall " : "edge ") + std::to_string(number);
-  o.err << "chkrsl: " << about << " " << (wall ? WallAbsence(number) : EdgeAbsence(number))
-        << "\n";
-  o.alerts.Say(about);
-  return false;
+  if (!read) SayAbsent(wall, number, o);
+  return read;
 }
 
 }  // namespace
@@ -188,8 +184,7 @@ int ListWalls(const Output& o) {
 int ShowWall(int eleNo, const Output& o) {
   CHKRsl* got = nullptr;
   if (!GetOneWallRsl(got, eleNo)) {
-    o.err << "chkrsl: wall " << eleNo << " " << WallAbsence(eleNo) << "\n";
-    o.alerts.Say("wall " + std::to_string(eleNo));
+    SayAbsent(true, eleNo, o);
     return kExitNo;
   }
   std::unique_ptr<CHKRsl> wall(got);
@@ -200,8 +195,7 @@ int ShowWall(int eleNo, const Output& o) {
 int ShowEdge(int edgeNo, const Output& o) {
   DataForWallEdge* got = nullptr;
   if (!GetOneEdgeRsl(got, edgeNo)) {
-    o.err << "chkrsl: edge " << edgeNo << " " << EdgeAbsence(edgeNo) << "\n";
-    o.alerts.Say("edge " + std::to_string(edgeNo));
+    SayAbsent(false, edgeNo, o);
     return kExitNo;
   }
   std::unique_ptr<DataForWallEdge> edge(got);

@@ -494,9 +494,7 @@ int DiffProjects(const DiffOptions& options, const Output& o) {
   std::vector<std::string> paths;
   for (const Side* s : {&a, &b})
     for (const std::string& ext : ResultFileExts()) paths.push_back(s->paths.at(ext));
-  int files = 0;
-  const int64_t bytes = SizeOfFiles(paths, files);
-  Progress progress(o.progress, "diff", files, bytes);
+  Progress progress(o.progress, "diff", paths);
   Differ d(options, a, b, progress);
   d.Run();
   progress.Clear();

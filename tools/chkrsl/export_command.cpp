@@ -28,12 +28,6 @@ constexpr char kEdgeClass[] = "DataForWallEdge";
 constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
 constexpr int kWallSecType = 29;
 
-int64_t FileSize(const std::string& path) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  return ec ? 0 : static_cast<int64_t>(size);
-}
-
 // What precedes the fields of a record.
 struct RecordKey {
   const char* label;  // "element", "wall" or "edge"
@@ -92,12 +86,10 @@ class Exporter {
     const bool byClass = !opt_.outputDir.empty();
     if (byClass && !MakeFolder()) return kExitUnusable;
     const int passes = opt_.csv && byClass ? 2 : 1;
-    std::vector<std::string> paths;
-    for (const std::string& ext : ElementFiles()) paths.push_back(ProjectFile(ext));
-    if (opt_.walls && !opt_.kind) paths.push_back(ProjectFile("CHKCW"));
-    int files = 0;
-    const int64_t bytes = SizeOfFiles(paths, files);
-    progress_.emplace(o_.progress, "export", passes * files, passes * bytes);
+    // The readers' walk reads every element file, whatever the kind asked for.
+    const bool walls = opt_.walls && !opt_.kind;
+    progress_.emplace(o_.progress, "export",
+                      ProjectFiles(walls ? ResultFileExts() : ElementFileExts()), passes);
     if (passes == 2) {
       // The columns of each class are known only once every record is seen.
       Walk(Pass::kColumns);
@@ -145,23 +137,13 @@ class Exporter {
     return false;
   }
 
-  // The element files the selected kind is stored in.
-  std::vector<std::string> ElementFiles() const {
-    if (!opt_.kind) return ElementFileExts();
-    chkrsl::KindFiles kf;
-    if (!chkrsl::FilesOfKind(opt_.kind, kf)) return {};
-    std::vector<std::string> exts{chkrsl::ResultFileName(kf.plain)};
-    if (kf.paired) exts.push_back(chkrsl::ResultFileName(kf.companion));
-    return exts;
-  }
-
   void Walk(Pass pass) {
     pass_ = pass;
     WalkElements();
     if (!opt_.walls || opt_.kind) return;
     WalkWalls();
     int highest = 0;
-    const EdgeWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
+    const CountedWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
       if (!Wanted(edge.edgeNo, 0)) return;
       // A scan for an edge stops at the first number not below it.
       if (edge.edgeNo <= highest) {
@@ -186,7 +168,7 @@ class Exporter {
       if (r.file != file) {
         if (file) progress_->FileDone(1, fileBytes);
         file = r.file;
-        fileBytes = file ? FileSize(ProjectFile(file)) : 0;
+        fileBytes = file ? std::max<int64_t>(FileSize(ProjectFile(file)), 0) : 0;
       }
       if (r.offset >= 0) progress_->At(r.offset);
       if (!Wanted(r.eleNo, r.kind)) return;
@@ -433,7 +415,6 @@ bool ParseElementRanges(const std::string& text, std::vector<std::pair<int, int>
 int ExportRecords(const ExportOptions& options, const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  chkrsl::host::AdoptStoredSectionTypes();
   return Exporter(options, o).Run();
 }
 

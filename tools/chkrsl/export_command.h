@@ -23,8 +23,9 @@ struct ExportOptions {
 // "1,5-9" as ranges; false for any other text.
 bool ParseElementRanges(const std::string& text, std::vector<std::pair<int, int>>& ranges);
 
-// Exit 0, or 1 when some entries could not be decoded (they are left out and
-// counted on the error stream).
+// Exit 0; 1 when some records could not be read (each is left out and named
+// on the error stream) or none matches the selection; 2 when the element
+// table cannot be read or an output cannot be made or written.
 int ExportRecords(const ExportOptions& options, const Output& o);
 
 }  // namespace chkrsl_cli

@@ -12,25 +12,22 @@ std::string Megabytes(int64_t bytes) { return std::to_string((bytes + 500000) / 
 
 }  // namespace
 
-int64_t SizeOfFiles(const std::vector<std::string>& paths, int& present) {
-  int64_t bytes = 0;
-  present = 0;
-  for (const std::string& path : paths) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) continue;
-    bytes += static_cast<int64_t>(size);
-    ++present;
-  }
-  return bytes;
+int64_t FileSize(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  return ec ? -1 : static_cast<int64_t>(size);
 }
 
-Progress::Progress(const ProgressOptions& options, const char* command, int files, int64_t bytes)
-    : options_(options),
-      command_(command),
-      files_(files),
-      bytes_(bytes),
-      start_(std::chrono::steady_clock::now()) {}
+Progress::Progress(const ProgressOptions& options, const char* command,
+                   const std::vector<std::string>& paths, int passes)
+    : options_(options), command_(command), start_(std::chrono::steady_clock::now()) {
+  for (const std::string& path : paths) {
+    const int64_t size = FileSize(path);
+    if (size < 0) continue;
+    files_ += passes;
+    bytes_ += passes * size;
+  }
+}
 
 void Progress::FileDone(int files, int64_t bytes) {
   filesDone_ += files;

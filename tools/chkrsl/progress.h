@@ -15,12 +15,14 @@ struct ProgressOptions {
   double delaySeconds = 1.0;    // shown once the command runs longer
 };
 
-// The bytes of the files at `paths` that exist, and how many exist.
-int64_t SizeOfFiles(const std::vector<std::string>& paths, int& present);
+// The size of the file at `path`; -1 when there is none.
+int64_t FileSize(const std::string& path);
 
 class Progress {
  public:
-  Progress(const ProgressOptions& options, const char* command, int files, int64_t bytes);
+  // Over the files at `paths` that exist, each walked `passes` times.
+  Progress(const ProgressOptions& options, const char* command,
+           const std::vector<std::string>& paths, int passes = 1);
   Progress(const Progress&) = delete;
   Progress& operator=(const Progress&) = delete;
   ~Progress() { Clear(); }
@@ -42,8 +44,8 @@ class Progress {
 
   ProgressOptions options_;
   std::string command_;
-  int files_, filesDone_ = 0;
-  int64_t bytes_, bytesDone_ = 0, current_ = 0;
+  int files_ = 0, filesDone_ = 0;
+  int64_t bytes_ = 0, bytesDone_ = 0, current_ = 0;
   int64_t calls_ = 0;
   std::chrono::steady_clock::time_point start_, shown_;
   size_t width_ = 0;  // of the line shown; 0: none

@@ -27,6 +27,12 @@ std::string ProjectFile(const std::string& ext) {
   return chkrsl::host::ProjectFilePath(ext.c_str());
 }
 
+std::vector<std::string> ProjectFiles(const std::vector<std::string>& exts) {
+  std::vector<std::string> paths;
+  for (const std::string& ext : exts) paths.push_back(ProjectFile(ext));
+  return paths;
+}
+
 bool CheckReadable(const std::string& path, std::ostream& err) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f) {

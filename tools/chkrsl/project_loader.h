@@ -22,6 +22,8 @@ bool OpenProjectPath(std::string projectPath);
 
 // The path of a file of the open project.
 std::string ProjectFile(const std::string& ext);
+// The paths of the open project's files named by `exts`.
+std::vector<std::string> ProjectFiles(const std::vector<std::string>& exts);
 
 // Whether the file at `path` can be opened for reading; if not, says on
 // `err` which path and why.

@@ -1,7 +1,5 @@
 #include "record_walk.h"
 
-#include <cstdio>
-
 #include "chkrsl/internal.h"
 #include "project_loader.h"
 
@@ -23,14 +21,6 @@ bool WalkFile(const std::string& path, const std::function<void(const chkrsl::Wa
   return true;
 }
 
-void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit) {
-  for (const std::string& ext : exts) {
-    chkrsl::WalkSummary summary;
-    WalkFile(
-        ProjectFile(ext), [&](const chkrsl::WalkedEntry& e) { visit(ext, e); }, summary);
-  }
-}
-
 ResultFileWalk::ResultFileWalk(const std::string& path) {
   walker_ = std::make_unique<chkrsl::EntryWalker>(path);
   if (!walker_->opened()) walker_.reset();
@@ -41,22 +31,11 @@ ResultFileWalk::~ResultFileWalk() = default;
 bool ResultFileWalk::Next() { return walker_ && walker_->Next(entry_); }
 
 template <class Cursor, class Rec>
-struct CountedFileWalk<Cursor, Rec>::Stop : chkrsl::Reporter {
-  CountedWalk& walk;
-  explicit Stop(CountedWalk& w) : walk(w) {}
-  void Problem(int64_t offset, int, const std::string& why) override {
-    if (!walk.stop.empty()) return;
-    walk.stop = why;
-    walk.stopOffset = offset;
-  }
-};
-
-template <class Cursor, class Rec>
-CountedFileWalk<Cursor, Rec>::CountedFileWalk(const std::string& path) : stop_(new Stop(walk_)) {
+CountedFileWalk<Cursor, Rec>::CountedFileWalk(const std::string& path) {
   if (!file_.Open(path, chkrsl::io::FileSource::kLoadBlockBytes)) return;
-  walk_.present = true;
-  cursor_ = std::make_unique<Cursor>(file_, stop_.get());
-  walk_.declared = cursor_->declared();
+  present_ = true;
+  cursor_ = std::make_unique<Cursor>(file_, &stop_);
+  declared_ = cursor_->declared();
 }
 
 template <class Cursor, class Rec>
@@ -64,7 +43,7 @@ CountedFileWalk<Cursor, Rec>::~CountedFileWalk() = default;
 
 template <class Cursor, class Rec>
 bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
-  if (!cursor_ || !walk_.stop.empty() || !cursor_->Next()) return false;
+  if (!cursor_ || !stop_.why.empty() || !cursor_->Next()) return false;
   std::unique_ptr<Rec> read(cursor_->Read());
   if (!read) return false;
   rec = *read;
@@ -74,7 +53,7 @@ bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
 template class CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
 template class CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
 
-EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
+CountedWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
   EdgeFileWalk cursor(ProjectFile("Edge"));
   DataForWallEdge edge;
   while (cursor.Next(edge)) visit(edge);

@@ -1,15 +1,14 @@
-// Walking the result files of a project entry by entry, so that memory does
-// not grow with the project. Every read of a file's bytes the tool makes
-// itself, beside the checks of `verify`, is here.
+// Walking the result files of a project entry by entry with the library's
+// walkers and cursors, so that memory does not grow with the project.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "chkrsl/format/reporter.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/store/project_walk.h"
 
@@ -23,17 +22,12 @@ class EffAreaCursor;
 
 namespace chkrsl_cli {
 
-using EntryVisit = std::function<void(const std::string& ext, const chkrsl::WalkedEntry&)>;
-
 // The element result files (without the wall file "CHKCW").
 std::vector<std::string> ElementFileExts();
 
 // Walks the file at `path`. False when it cannot be opened.
 bool WalkFile(const std::string& path, const std::function<void(const chkrsl::WalkedEntry&)>& visit,
               chkrsl::WalkSummary& summary);
-
-// Walks each of the open project's files named by `exts` that exists.
-void ForEachEntry(const std::vector<std::string>& exts, const EntryVisit& visit);
 
 // A result file walked entry by entry, each entry's stored bytes at hand
 // (two walks of files that are mostly equal compare bytes first).
@@ -59,6 +53,17 @@ class ResultFileWalk {
   chkrsl::WalkedEntry entry_;
 };
 
+// Keeps the first problem a library cursor tells.
+struct FirstProblem : chkrsl::Reporter {
+  std::string why;
+  int64_t offset = 0;
+  void Problem(int64_t at, int, const std::string& what) override {
+    if (!why.empty()) return;
+    why = what;
+    offset = at;
+  }
+};
+
 // What a walk of "Edge" or "EFFAL" found apart from its entries.
 struct CountedWalk {
   bool present = false;  // the file could be opened
@@ -66,11 +71,10 @@ struct CountedWalk {
   std::string stop;  // why the walk ended before the declared count, at stopOffset
   int64_t stopOffset = 0;
 };
-using EdgeWalk = CountedWalk;
 
 // Walks the open project's "Edge" file: a count, then per edge its number
 // and payload.
-EdgeWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit);
+CountedWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit);
 
 // The "Edge" file at `path` (or "EFFAL"), walked with the library's cursor
 // one entry per Next; false at the end or where the walk stops.
@@ -82,14 +86,14 @@ class CountedFileWalk {
   CountedFileWalk& operator=(const CountedFileWalk&) = delete;
   ~CountedFileWalk();
   bool Next(Rec& rec);
-  const CountedWalk& Walk() const { return walk_; }
+  CountedWalk Walk() const { return {present_, declared_, stop_.why, stop_.offset}; }
 
  private:
-  struct Stop;
   chkrsl::io::FileSource file_;
-  std::unique_ptr<Stop> stop_;
+  FirstProblem stop_;
   std::unique_ptr<Cursor> cursor_;
-  CountedWalk walk_;
+  bool present_ = false;
+  int declared_ = 0;
 };
 using EdgeFileWalk = CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
 using EffAreaFileWalk = CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;

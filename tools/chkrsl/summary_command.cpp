@@ -91,11 +91,7 @@ int SummarizeProject(const Output& o) {
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
   std::map<std::pair<int, std::string>, Tally> tallies;
   std::map<std::string, FileCount> files;
-  std::vector<std::string> paths;
-  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
-  int filesPresent = 0;
-  const int64_t bytes = SizeOfFiles(paths, filesPresent);
-  Progress progress(o.progress, "summary", filesPresent, bytes);
+  Progress progress(o.progress, "summary", ProjectFiles(ResultFileExts()));
   for (const std::string& ext : ResultFileExts()) {
     FileCount count;
     chkrsl::WalkSummary s;

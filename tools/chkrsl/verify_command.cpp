@@ -104,17 +104,6 @@ class FileReporter : public chkrsl::Reporter {
   const char* ext_;
 };
 
-// Keeps the first problem a cursor tells.
-struct FirstProblem : chkrsl::Reporter {
-  std::string why;
-  int64_t offset = 0;
-  void Problem(int64_t at, int, const std::string& what) override {
-    if (!why.empty()) return;
-    why = what;
-    offset = at;
-  }
-};
-
 // The file an element of `kind` with section type `secType` is stored in,
 // or "" for a kind without result files.
 std::string ExpectedFile(int kind, int secType) {
@@ -306,11 +295,7 @@ class Verifier {
 int VerifyProject(const Output& o) {
   ElementTable table;
   if (!LoadElementTable(table, o.err)) return kExitUnusable;
-  std::vector<std::string> paths;
-  for (const std::string& ext : ResultFileExts()) paths.push_back(ProjectFile(ext));
-  int files = 0;
-  const int64_t bytes = SizeOfFiles(paths, files);
-  Progress progress(o.progress, "verify", files, bytes);
+  Progress progress(o.progress, "verify", ProjectFiles(ResultFileExts()));
   return Verifier(o, progress).Run(table);
 }
 
