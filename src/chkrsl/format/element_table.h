@@ -19,6 +19,7 @@ constexpr int64_t kTablePairBytes = 8;
 class TableCursor {
  public:
   explicit TableCursor(io::Source& in, Reporter* reporter = nullptr);
+  TableCursor(io::Source& in, JumpsOnly) : in_(in), reporter_(nullptr) {}
   TableCursor(const TableCursor&) = delete;
   TableCursor& operator=(const TableCursor&) = delete;
 

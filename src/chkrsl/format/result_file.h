@@ -30,6 +30,7 @@ class ResultCursor {
   // Reads the entry count at the start of `in`, which stays the caller's. A
   // count the file cannot hold reads as no entries.
   explicit ResultCursor(io::Source& in, Reporter* reporter = nullptr);
+  ResultCursor(io::Source& in, JumpsOnly);
   ResultCursor(const ResultCursor&) = delete;
   ResultCursor& operator=(const ResultCursor&) = delete;
 
