@@ -37,7 +37,6 @@ class ResultCursor {
   int declared() const { return declared_; }
   // Headers read so far; the current entry is number consumed() - 1.
   int consumed() const { return consumed_; }
-  bool stopped() const { return stopped_; }
   // Where the walk ended: after the last entry, or where it stopped.
   int64_t endOffset() const { return stopped_ ? offset_ : next_; }
 

@@ -89,7 +89,6 @@ class FileSource final : public Source {
 
   // Opens `path` for reading. False when it cannot be opened.
   bool Open(const std::string& path, size_t blockBytes);
-  bool IsOpen() const { return f_ != nullptr; }
   void Close();
   // The identity the file had when it was opened, and has now.
   const FileIdentity& identity() const { return identity_; }
