@@ -114,6 +114,14 @@ class FileSource final : public Source {
   int64_t size_ = -1;
 };
 
+// Reads `rec` from the caller's stream with its ReadFrom; the stream stands
+// where the read ended.
+template <class Rec>
+bool ReadFromStream(Rec& rec, std::FILE* f) {
+  StdioSource in(f);
+  return rec.ReadFrom(in);
+}
+
 // Reads exactly n bytes; false when the source ends first.
 bool ReadExact(Source& in, void* dst, size_t n);
 
