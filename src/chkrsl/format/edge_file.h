@@ -20,6 +20,7 @@ class EdgeCursor {
  public:
   // A count the file cannot hold reads as no edges.
   explicit EdgeCursor(io::Source& in, Reporter* reporter = nullptr);
+  EdgeCursor(io::Source& in, JumpsOnly) : in_(in), reporter_(nullptr) {}
   EdgeCursor(const EdgeCursor&) = delete;
   EdgeCursor& operator=(const EdgeCursor&) = delete;
 

@@ -15,7 +15,6 @@ EffAreaCursor::EffAreaCursor(io::Source& in, Reporter* reporter) : in_(in), repo
     Report(reporter_, 0, kNoElement, [&] { return "entry count " + std::to_string(n) + " cannot fit in the file"; });
     return;
   }
-  sound_ = true;
   declared_ = n;
   offset_ = io::kInt32Bytes;
 }

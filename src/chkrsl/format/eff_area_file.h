@@ -24,7 +24,6 @@ class EffAreaCursor {
   EffAreaCursor(const EffAreaCursor&) = delete;
   EffAreaCursor& operator=(const EffAreaCursor&) = delete;
 
-  bool sound() const { return sound_; }
   int declared() const { return declared_; }
   // Passes over the current entry by its length word and reads the next
   // element number and length word. False after the last entry, or where
@@ -42,7 +41,6 @@ class EffAreaCursor {
  private:
   io::Source& in_;
   Reporter* reporter_;
-  bool sound_ = false;
   bool current_ = false;
   int declared_ = 0;
   int consumed_ = 0;

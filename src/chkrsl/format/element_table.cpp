@@ -19,28 +19,27 @@ TableCursor::TableCursor(io::Source& in, Reporter* reporter) : in_(in), reporter
   declared_ = n;
 }
 
-bool TableCursor::Next() {
-  if (!sound_ || index_ >= declared_) return false;
+bool TableCursor::ReadPair() {
   io::FileBlock<kTablePairBytes> pair(in_);
-  if (pair.got < kTablePairBytes) {
-    sound_ = false;
-    Report(reporter_, kCountBytesOfTable + kTablePairBytes * index_, kNoElement,
-           [] { return std::string("pair cut short"); });
-    return false;
-  }
-  ++index_;
+  if (pair.got < kTablePairBytes) return false;
   eleNo_ = io::DecodeFixed32(pair.data);
   kind_ = io::DecodeFixed32(pair.data + 4);
   return true;
 }
 
-bool TableCursor::JumpTo(int64_t offset) {
-  uint8_t pair[kTablePairBytes];
-  if (!in_.MoveTo(offset) || !io::ReadExact(in_, pair, sizeof pair)) return false;
-  eleNo_ = io::DecodeFixed32(pair);
-  kind_ = io::DecodeFixed32(pair + 4);
+bool TableCursor::Next() {
+  if (!sound_ || index_ >= declared_) return false;
+  if (!ReadPair()) {
+    sound_ = false;
+    Report(reporter_, io::kInt32Bytes + kTablePairBytes * index_, kNoElement,
+           [] { return std::string("pair cut short"); });
+    return false;
+  }
+  ++index_;
   return true;
 }
+
+bool TableCursor::JumpTo(int64_t offset) { return in_.MoveTo(offset) && ReadPair(); }
 
 bool TableCursor::ScanFor(int eleNo) {
   while (Next()) {

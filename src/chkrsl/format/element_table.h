@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "chkrsl/format/reporter.h"
+#include "chkrsl/io/coding.h"
 #include "chkrsl/platform/afx.h"
 
 namespace chkrsl {
@@ -19,6 +20,7 @@ constexpr int64_t kTablePairBytes = 8;
 class TableCursor {
  public:
   explicit TableCursor(io::Source& in, Reporter* reporter = nullptr);
+  TableCursor(io::Source& in, JumpsOnly) : in_(in), reporter_(nullptr) {}
   TableCursor(const TableCursor&) = delete;
   TableCursor& operator=(const TableCursor&) = delete;
 
@@ -38,10 +40,11 @@ class TableCursor {
   int number() const { return eleNo_; }
   int code() const { return kind_; }
   int kind() const { return kind_; }
-  int64_t offset() const { return kCountBytesOfTable + kTablePairBytes * (index_ - 1); }
+  // Of the pair Next read last.
+  int64_t offset() const { return io::kInt32Bytes + kTablePairBytes * (index_ - 1); }
 
  private:
-  static constexpr int64_t kCountBytesOfTable = 4;
+  bool ReadPair();
   io::Source& in_;
   Reporter* reporter_;
   bool sound_ = false;

@@ -11,6 +11,10 @@ namespace chkrsl {
 
 constexpr int kNoElement = -1;
 
+// Makes a cursor for JumpTo alone, as a reader led by an index wants it: the
+// entry count at the file's start is not read, and Next finds nothing.
+struct JumpsOnly {};
+
 class Reporter {
  public:
   virtual ~Reporter() = default;

@@ -26,11 +26,15 @@ DataForNewSec* NewSectionFor(int secType) {
 
 }  // namespace
 
-ResultCursor::ResultCursor(io::Source& in, Reporter* reporter)
-    : in_(in), reporter_(reporter), next_(kCountBytes) {
+ResultCursor::ResultCursor(io::Source& in, JumpsOnly) : in_(in), reporter_(nullptr) {
   in.MoveTo(0);
   const int64_t left = in.BytesLeft();
   fileBytes_ = left >= 0 ? left : 0;
+}
+
+ResultCursor::ResultCursor(io::Source& in, Reporter* reporter) : ResultCursor(in, JumpsOnly()) {
+  reporter_ = reporter;
+  next_ = kCountBytes;
   int32_t count = 0;
   if (!io::ReadI32(in, count)) {
     Report(reporter_, 0, kNoElement, [] { return std::string("file shorter than its entry count"); });

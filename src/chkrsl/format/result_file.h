@@ -30,13 +30,13 @@ class ResultCursor {
   // Reads the entry count at the start of `in`, which stays the caller's. A
   // count the file cannot hold reads as no entries.
   explicit ResultCursor(io::Source& in, Reporter* reporter = nullptr);
+  ResultCursor(io::Source& in, JumpsOnly);
   ResultCursor(const ResultCursor&) = delete;
   ResultCursor& operator=(const ResultCursor&) = delete;
 
   int declared() const { return declared_; }
   // Headers read so far; the current entry is number consumed() - 1.
   int consumed() const { return consumed_; }
-  bool stopped() const { return stopped_; }
   // Where the walk ended: after the last entry, or where it stopped.
   int64_t endOffset() const { return stopped_ ? offset_ : next_; }
 

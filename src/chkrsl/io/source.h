@@ -89,7 +89,6 @@ class FileSource final : public Source {
 
   // Opens `path` for reading. False when it cannot be opened.
   bool Open(const std::string& path, size_t blockBytes);
-  bool IsOpen() const { return f_ != nullptr; }
   void Close();
   // The identity the file had when it was opened, and has now.
   const FileIdentity& identity() const { return identity_; }
@@ -114,6 +113,14 @@ class FileSource final : public Source {
   int64_t blockStart_ = 0;  // file offset of the block's first byte
   int64_t size_ = -1;
 };
+
+// Reads `rec` from the caller's stream with its ReadFrom; the stream stands
+// where the read ended.
+template <class Rec>
+bool ReadFromStream(Rec& rec, std::FILE* f) {
+  StdioSource in(f);
+  return rec.ReadFrom(in);
+}
 
 // Reads exactly n bytes; false when the source ends first.
 bool ReadExact(Source& in, void* dst, size_t n);

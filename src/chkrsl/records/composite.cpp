@@ -24,10 +24,7 @@ bool DataForConcreteComposite::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
 }
 
-bool DataForConcreteComposite::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteComposite::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForConcreteComposite::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes);
@@ -57,10 +54,7 @@ bool DataForConcreteInside::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kMaxOwnBytes>(*this, in, OwnBytes(secType));
 }
 
-bool DataForConcreteInside::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteInside::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForConcreteInside::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(OwnBytes(secType));

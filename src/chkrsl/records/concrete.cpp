@@ -230,10 +230,7 @@ bool DataForConcreteBase::ReadFrom(chkrsl::io::Source& in) {
   return leftAtStart - in.BytesLeft() == length;
 }
 
-bool DataForConcreteBase::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteBase::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 bool DataForConcreteBase::ReadSectionValues(chkrsl::io::Source& in) {
   std::vector<uint8_t> block;
@@ -313,10 +310,7 @@ bool DataForConcreteRecCol::ReadFrom(chkrsl::io::Source& in) {
          chkrsl::ReadCountedList(in, listB, countB, IntOrder::kSecondFirst);
 }
 
-bool DataForConcreteRecCol::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteRecCol::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 // ---- DataForConcreteRoundCol ----
 
@@ -381,10 +375,7 @@ bool DataForConcreteRoundCol::ReadFrom(chkrsl::io::Source& in) {
   return t.ok();
 }
 
-bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteRoundCol::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 bool DataForConcreteRoundCol::CopiesDiffer(const uint8_t* head) {
   return std::memcmp(head + kFirstCopyAt, head + kSecondCopyAt, kCopyBytes) != 0;

@@ -180,10 +180,7 @@ bool DataForConcreteRecBeam::ReadFrom(chkrsl::io::Source& in) {
          chkrsl::ReadCountedList(in, listE, countE, IntOrder::kSecondFirst);
 }
 
-bool DataForConcreteRecBeam::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteRecBeam::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 // ---- DataForConcreteRoundBeam ----
 
@@ -245,10 +242,7 @@ bool DataForConcreteRoundBeam::ReadFrom(chkrsl::io::Source& in) {
          chkrsl::ReadCountedList(in, listB, countB, IntOrder::kAsDeclared);
 }
 
-bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteRoundBeam::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 template void DataForConcreteRecBeam::Layout(chkrsl::FieldNamer&, int);
 template void DataForConcreteRoundBeam::Layout(chkrsl::FieldNamer&, int);

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "chkrsl/io/coding.h"
-#include "chkrsl/io/file_io.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/platform/afx.h"
 

@@ -127,10 +127,7 @@ bool DataForEffArea::ReadFrom(chkrsl::io::Source& in) {
   return true;
 }
 
-bool DataForEffArea::ReadEffArea(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForEffArea::ReadEffArea(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForEffArea::HeldBytes() const {
   int64_t items = 0;

@@ -28,9 +28,6 @@ bool DataForEnergyConsume::ReadFrom(chkrsl::io::Source& in) {
   return r.ok();
 }
 
-bool DataForEnergyConsume::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForEnergyConsume::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 template void DataForEnergyConsume::Layout(chkrsl::FieldNamer&);

@@ -66,10 +66,7 @@ bool DataForOpenTruss::ReadFrom(chkrsl::io::Source& in) {
   return r.ok();
 }
 
-bool DataForOpenTruss::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForOpenTruss::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 bool DataForOpenTruss::IsForceDffrt(int i) {
   if (i < 1) return true;

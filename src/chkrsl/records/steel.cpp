@@ -117,10 +117,7 @@ bool DataForSteelBase::ReadFrom(chkrsl::io::Source& in) {
   return pSec->ReadFrom(in);
 }
 
-bool DataForSteelBase::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForSteelBase::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 // ---- DataForSteel ----
 
@@ -200,10 +197,7 @@ bool DataForSteel::ReadFrom(chkrsl::io::Source& in) {
   return pEnergy->ReadFrom(in);
 }
 
-bool DataForSteel::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForSteel::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 template void DataForSteelBase::LayoutBody(chkrsl::FieldNamer&);
 template void DataForSteel::LayoutOwn(chkrsl::FieldNamer&);

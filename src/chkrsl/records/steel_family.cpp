@@ -26,10 +26,7 @@ bool DataForLightSteel::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
 }
 
-bool DataForLightSteel::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForLightSteel::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForLightSteel::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes);
@@ -51,10 +48,7 @@ bool DataForGrid::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
 }
 
-bool DataForGrid::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForGrid::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForGrid::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes);
@@ -76,10 +70,7 @@ bool DataForPoleTower::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteelBase::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
 }
 
-bool DataForPoleTower::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForPoleTower::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForPoleTower::BodyBytes(int eleType, int secType, bool) {
   return BaseBodyBytes(eleType, secType) + static_cast<int64_t>(kOwnBytes);
@@ -101,10 +92,7 @@ bool DataForAluminiumAlloy::ReadFrom(chkrsl::io::Source& in) {
   return DataForSteel::ReadFrom(in) && ReadOwnBlock<kOwnBytes>(*this, in);
 }
 
-bool DataForAluminiumAlloy::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForAluminiumAlloy::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 int64_t DataForAluminiumAlloy::BodyBytes(int eleType, int secType, bool energy) {
   return DataForSteel::BodyBytes(eleType, secType, energy) + static_cast<int64_t>(kOwnBytes);

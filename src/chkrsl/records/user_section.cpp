@@ -68,10 +68,7 @@ bool DataForNewSec::ReadFrom(chkrsl::io::Source& in) {
   return r.ok();
 }
 
-bool DataForNewSec::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForNewSec::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 DataForLts::DataForLts() { DataForLts::clear(); }
 
@@ -126,10 +123,7 @@ bool DataForLts::ReadFrom(chkrsl::io::Source& in) {
   return r.ok();
 }
 
-bool DataForLts::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForLts::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 DataForNewSec* DuplicateSection(const DataForNewSec* src) {
   if (!src) return nullptr;

@@ -77,10 +77,7 @@ bool DataForSpecialCol::ReadFrom(chkrsl::io::Source& in) {
          chkrsl::ReadCountedList(in, listB, countB, IntOrder::kAsDeclared);
 }
 
-bool DataForSpecialCol::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForSpecialCol::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 // ---- DataForConcreteWall ----
 
@@ -112,10 +109,7 @@ void DataForConcreteWall::WriteToCHK(std::FILE* f) {
 
 bool DataForConcreteWall::ReadFrom(chkrsl::io::Source& in) { return ReadFixed<kPayloadBytes>(in, *this); }
 
-bool DataForConcreteWall::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForConcreteWall::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 // ---- DataForWallEdge ----
 
@@ -135,10 +129,7 @@ void DataForWallEdge::Layout(IO& io) {
 
 bool DataForWallEdge::ReadFrom(chkrsl::io::Source& in) { return ReadFixed<kPayloadBytes>(in, *this); }
 
-bool DataForWallEdge::ReadRsl(std::FILE* f) {
-  chkrsl::io::StdioSource in(f);
-  return ReadFrom(in);
-}
+bool DataForWallEdge::ReadRsl(std::FILE* f) { return chkrsl::io::ReadFromStream(*this, f); }
 
 template void DataForConcreteWall::Layout(ByteWriter&);
 template void DataForWallEdge::Layout(ByteWriter&);

@@ -3,7 +3,6 @@
 #include "chkrsl/format/eff_area_file.h"
 #include "chkrsl/io/output_file.h"
 #include "chkrsl/store/call.h"
-#include "chkrsl/store/entry_index.h"
 #include "chkrsl/store/find_entry.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/texts/messages.h"

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "chkrsl/format/element_table.h"
@@ -63,8 +64,8 @@ std::unordered_map<int, int> KindsOf(const CArray<int, int>& eleNos) {
   std::unordered_map<int, int> kinds;
   CArray<int, int> elements, tableKinds;
   if (!ReadElementTable(elements, tableKinds)) return kinds;
-  std::unordered_map<int, bool> wanted;
-  for (INT_PTR i = 0; i < eleNos.GetSize(); ++i) wanted.emplace(eleNos[i], true);
+  std::unordered_set<int> wanted;
+  for (INT_PTR i = 0; i < eleNos.GetSize(); ++i) wanted.insert(eleNos[i]);
   for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
     if (wanted.count(elements[i])) kinds.emplace(elements[i], tableKinds[i]);
   }
@@ -132,40 +133,27 @@ int ReadElementList(CTypedPtrArray<CPtrArray, CHKRsl*>& out, const CArray<int, i
                     Alerts& alerts) {
   const INT_PTR n = eleNos.GetSize();
   out.SetSize(n);
-  std::vector<char> listed(static_cast<size_t>(n), 0);
-  std::map<const char*, std::vector<WantedEntry>> byFile;
-  std::vector<std::pair<const char*, size_t>> where(static_cast<size_t>(n), {nullptr, 0});
+  std::vector<WantedEntry> wants(static_cast<size_t>(n));
+  std::map<const char*, std::vector<WantedEntry*>> byFile;
   const std::unordered_map<int, int> kinds = n > 0 ? KindsOf(eleNos) : std::unordered_map<int, int>();
   for (INT_PTR i = 0; i < n; ++i) {
-    auto found = kinds.find(eleNos[i]);
-    if (found == kinds.end()) continue;
-    listed[static_cast<size_t>(i)] = 1;
-    WantedEntry w;
+    WantedEntry& w = wants[static_cast<size_t>(i)];
     w.eleNo = eleNos[i];
+    auto found = kinds.find(w.eleNo);
+    if (found == kinds.end()) continue;  // not listed: missing
     if (const char* file = FileOfElement(w.eleNo, found->second, w.expectedSecType)) {
-      std::vector<WantedEntry>& list = byFile[file];
-      where[static_cast<size_t>(i)] = {file, list.size()};
-      list.push_back(std::move(w));
+      byFile[file].push_back(&w);
     }
   }
   for (auto& entry : byFile) ReadWantedEntries(entry.first, entry.second);
   // Messages first, then the records, which cannot fail to be handed out.
-  WantedEntry none;
-  auto wantOf = [&](INT_PTR i) -> WantedEntry& {
-    const auto& at = where[static_cast<size_t>(i)];
-    return at.first ? byFile.find(at.first)->second[at.second] : none;
-  };
   int result = 1;
-  for (INT_PTR i = 0; i < n; ++i) {
-    if (!listed[static_cast<size_t>(i)]) {
-      alerts.Add(msg::kNotChecked);
-      result = 0;
-    } else if (ShowWhyNotRead(wantOf(i), alerts)) {
-      result = 0;
-    }
+  for (const WantedEntry& w : wants) {
+    if (ShowWhyNotRead(w, alerts)) result = 0;
   }
   for (INT_PTR i = 0; i < n; ++i) {
-    if (wantOf(i).rec) out[i] = wantOf(i).rec.release();
+    WantedEntry& w = wants[static_cast<size_t>(i)];
+    if (w.rec) out[i] = w.rec.release();
   }
   return result;
 }
@@ -184,11 +172,11 @@ int ReadOneElement(CHKRsl*& rec, int& kind, int eleNo, Alerts& alerts) {
     alerts.Add(msg::kNotChecked);
     return 0;
   }
-  std::vector<WantedEntry> want(1);
-  want[0].eleNo = eleNo;
-  if (const char* file = FileOfElement(eleNo, kind, want[0].expectedSecType)) ReadWantedEntries(file, want);
-  if (ShowWhyNotRead(want[0], alerts)) return 0;
-  rec = want[0].rec.release();
+  WantedEntry want;
+  want.eleNo = eleNo;
+  if (const char* file = FileOfElement(eleNo, kind, want.expectedSecType)) ReadWantedEntries(file, {&want});
+  if (ShowWhyNotRead(want, alerts)) return 0;
+  rec = want.rec.release();
   return 1;
 }
 

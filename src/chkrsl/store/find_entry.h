@@ -41,7 +41,7 @@ bool FindEntries(const std::string& path, EntryLayout layout, const std::vector<
     bool built = false;
     const auto index = IndexOf(path, file.identity(), layout, pass > 0, built);
     if (!index) break;
-    Cursor cursor(file);
+    Cursor cursor(file, JumpsOnly());
     std::vector<size_t> done;
     bool agrees = true;
     for (size_t i : order) {

@@ -10,10 +10,9 @@ std::string ProjectPath(const char* ext) {
   return path;
 }
 
-bool OpenProjectFile(const char* ext, io::FileSource& file, size_t blockBytes, std::string* path) {
-  const std::string p = ProjectPath(ext);
-  if (path) *path = p;
-  return !p.empty() && file.Open(p, blockBytes);
+bool OpenProjectFile(const char* ext, io::FileSource& file, size_t blockBytes) {
+  const std::string path = ProjectPath(ext);
+  return !path.empty() && file.Open(path, blockBytes);
 }
 
 }  // namespace chkrsl

@@ -12,8 +12,7 @@ namespace chkrsl {
 std::string ProjectPath(const char* ext);
 
 // Opens the project file `ext` for reading; false when it has no path or
-// cannot be opened. The path is stored in `path` when given.
-bool OpenProjectFile(const char* ext, io::FileSource& file, size_t blockBytes,
-                     std::string* path = nullptr);
+// cannot be opened.
+bool OpenProjectFile(const char* ext, io::FileSource& file, size_t blockBytes);
 
 }  // namespace chkrsl

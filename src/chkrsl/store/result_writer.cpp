@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "chkrsl/io/file_io.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/io/output_file.h"
 #include "chkrsl/platform/qmbaseform.h"

@@ -133,11 +133,13 @@ namespace {
 
 std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
   std::vector<WantedEntry> wants(static_cast<size_t>(elementNos.GetSize()));
+  std::vector<WantedEntry*> each;
   for (size_t i = 0; i < wants.size(); ++i) {
     wants[i].eleNo = elementNos[static_cast<INT_PTR>(i)];
     wants[i].expectedSecType = kWallSecType;
+    each.push_back(&wants[i]);
   }
-  ReadWantedEntries("CHKCW", wants);
+  ReadWantedEntries("CHKCW", each);
   for (WantedEntry& w : wants) {
     if (w.outcome == EntryOutcome::kRead && !dynamic_cast<DataForConcreteBase*>(w.rec.get())) {
       w.rec.reset();  // the wall file holds concrete records only

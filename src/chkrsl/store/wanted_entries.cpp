@@ -23,19 +23,19 @@ std::vector<int> NumbersOf(const std::vector<Want>& wanted, Number number) {
 
 }  // namespace
 
-void ReadWantedEntries(const char* ext, std::vector<WantedEntry>& wanted) {
+void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted) {
   if (wanted.empty()) return;
-  const std::vector<int> numbers = NumbersOf(wanted, [](const WantedEntry& w) { return w.eleNo; });
+  const std::vector<int> numbers = NumbersOf(wanted, [](const WantedEntry* w) { return w->eleNo; });
   FindEntries<ResultCursor>(
       ProjectPath(ext), EntryLayout::kResult, numbers,
       [&](ResultCursor& entry, size_t i) {
         CHKRsl* rec = nullptr;
-        wanted[i].outcome = entry.Read(wanted[i].expectedSecType, rec);
-        wanted[i].rec.reset(rec);
+        wanted[i]->outcome = entry.Read(wanted[i]->expectedSecType, rec);
+        wanted[i]->rec.reset(rec);
       },
       [&](size_t i) {
-        wanted[i].rec.reset();
-        wanted[i].outcome = EntryOutcome::kMissing;
+        wanted[i]->rec.reset();
+        wanted[i]->outcome = EntryOutcome::kMissing;
       });
 }
 

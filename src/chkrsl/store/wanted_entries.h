@@ -21,7 +21,7 @@ struct WantedEntry {
 
 // Reads every wanted entry of the result file `ext`. A file that cannot be
 // opened leaves them missing.
-void ReadWantedEntries(const char* ext, std::vector<WantedEntry>& wanted);
+void ReadWantedEntries(const char* ext, const std::vector<WantedEntry*>& wanted);
 
 struct WantedEdge {
   int edgeNo = 0;
