@@ -225,12 +225,20 @@ TEST_F(ToolCli, ListAndExportAgreeWithTheReadersOnDamagedCopies) {
     chkrsl::host::AdoptStoredSectionTypes();
     CArray<int, int> elements, kinds;
     if (!chkrsl::ReadElementTable(elements, kinds)) return;
-    std::set<int> read, listed, exported;
+    std::map<std::string, std::set<int>> read, exported;
+    std::set<int> listed;
     for (INT_PTR i = 0; i < elements.GetSize(); ++i) {
       CHKRsl* rec = nullptr;
       int kind = 0;
-      if (GetOneEleRsl(rec, kind, elements[i])) read.insert(elements[i]);
+      if (GetOneEleRsl(rec, kind, elements[i])) read["element"].insert(elements[i]);
       delete rec;
+    }
+    for (int n = -1; n < 256; ++n) {
+      CHKRsl* wall = nullptr;
+      DataForWallEdge* edge = nullptr;
+      if (GetOneWallRsl(wall, n)) read["wall"].insert(n);
+      if (GetOneEdgeRsl(edge, n)) read["edge"].insert(n);
+      delete wall, delete edge;
     }
     std::ostringstream list, exports, err;
     doc().Clear();
@@ -238,43 +246,46 @@ TEST_F(ToolCli, ListAndExportAgreeWithTheReadersOnDamagedCopies) {
     const nlohmann::json listing = nlohmann::json::parse(list.str());
     for (const auto& e : listing.at("elements"))
       if (e.at("readable").get<bool>()) listed.insert(e.at("element").get<int>());
-    EXPECT_EQ(listed, read);
+    EXPECT_EQ(listed, read["element"]);
     doc().Clear();
-    chkrsl_cli::RunCli({"-p", Copy(), "export"}, exports, err);
+    chkrsl_cli::RunCli({"-p", Copy(), "export", "--walls"}, exports, err);
     std::istringstream lines(exports.str());
     for (std::string line; std::getline(lines, line);) {
       const nlohmann::ordered_json j = nlohmann::ordered_json::parse(line);
       Values got;
       Flatten(j.at("fields"), "", got);
-      ExpectRecord("element", j.at("element").get<int>(), got);
-      exported.insert(j.at("element").get<int>());
+      const std::string label = j.begin().key();
+      ExpectRecord(label, j.begin().value().get<int>(), got);
+      exported[label].insert(j.begin().value().get<int>());
     }
     EXPECT_EQ(exported, read);
   };
   agree("the example");
   // Where readers and walks could part: the counts, each entry's number,
   // type code and section type, and files cut inside an entry.
-  for (const char* ext : {"CHKTT", "CHKCM", "CHKGS", "CHKGS_N", "CHKST", "CHKST_N", "CHKAL", "CHKHB",
-                          "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT"}) {
+  for (const std::string ext : {"CHKTT", "CHKCM", "CHKGS", "CHKGS_N", "CHKST", "CHKST_N", "CHKAL", "CHKHB",
+                                "CHKHB_N", "CHKPT", "CHKPT_N", "CHKCT", "CHKCW", "Edge"}) {
     const Bytes intact = ReadProjectFile(ext);
     std::vector<size_t> inverted = {0}, cuts;
     chkrsl::io::MemorySource in(intact.data(), intact.size());
     chkrsl::ResultCursor entries(in);
-    while (std::string(ext) != "CHKTT" && entries.Next()) {
+    while (ext != "CHKTT" && ext != "Edge" && entries.Next()) {
       const size_t at = static_cast<size_t>(entries.offset());
       inverted.insert(inverted.end(), {at, at + 4, at + 8});
       cuts.push_back(at + 7);
     }
-    for (size_t at = 4; std::string(ext) == "CHKTT" && at < intact.size(); at += 4) inverted.push_back(at);
+    for (size_t at = 4; ext == "CHKTT" && at < intact.size(); at += 4) inverted.push_back(at);
+    for (size_t at = 4; ext == "Edge" && at < intact.size(); at += chkrsl::kEdgeEntryBytes)
+      inverted.push_back(at), cuts.push_back(at + 2);
     for (size_t at : inverted) {
       Bytes damaged = intact;
-      damaged[at] ^= 0x41;
+      damaged[at] ^= ext == "Edge" ? 0x01 : 0x41;  // edge 1 becomes 0, edge 2 comes after 3
       WriteProjectFile(ext, damaged);
-      agree(std::string(ext) + " changed at " + std::to_string(at));
+      agree(ext + " changed at " + std::to_string(at));
     }
     for (size_t at : cuts) {
       WriteProjectFile(ext, Bytes(intact.begin(), intact.begin() + static_cast<long>(at)));
-      agree(std::string(ext) + " cut to " + std::to_string(at));
+      agree(ext + " cut to " + std::to_string(at));
     }
     WriteProjectFile(ext, intact);
   }

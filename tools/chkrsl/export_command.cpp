@@ -26,7 +26,6 @@ namespace {
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr char kEdgeClass[] = "DataForWallEdge";
 constexpr char kCsvKeyColumns[] = "record,number,kind,class,file";
-constexpr int kWallSecType = 29;
 
 // What precedes the fields of a record.
 struct RecordKey {
@@ -88,8 +87,9 @@ class Exporter {
     const int passes = opt_.csv && byClass ? 2 : 1;
     // The readers' walk reads every element file, whatever the kind asked for.
     const bool walls = opt_.walls && !opt_.kind;
-    progress_.emplace(o_.progress, "export",
-                      ProjectFiles(walls ? ResultFileExts() : ElementFileExts()), passes);
+    std::vector<std::string> files = walls ? ResultFileExts() : ElementFileExts();
+    if (walls) files.push_back("Edge");
+    progress_.emplace(o_.progress, "export", ProjectFiles(files), passes);
     if (passes == 2) {
       // The columns of each class are known only once every record is seen.
       Walk(Pass::kColumns);
@@ -141,23 +141,8 @@ class Exporter {
     pass_ = pass;
     WalkElements();
     if (!opt_.walls || opt_.kind) return;
-    WalkWalls();
-    int highest = 0;
-    const CountedWalk edges = ForEachEdge([&](const DataForWallEdge& edge) {
-      if (!Wanted(edge.edgeNo, 0)) return;
-      // A scan for an edge stops at the first number not below it.
-      if (edge.edgeNo <= highest) {
-        Problem("Edge", -1, "edge " + std::to_string(edge.edgeNo),
-                "stands after edge " + std::to_string(highest) + ", where no read reaches it");
-        return;
-      }
-      highest = edge.edgeNo;
-      if (!ClassWanted(kEdgeClass)) return;
-      taker_.Clear(kEdgeClass);
-      chkrsl::VisitFields(edge, taker_);
-      Take({"edge", edge.edgeNo, 0, "Edge"});
-    });
-    if (!edges.stop.empty()) Problem("Edge", edges.stopOffset, "", edges.stop);
+    Walk("CHKCW", "wall", chkrsl::WalkWallResults);
+    Walk("Edge", "edge", chkrsl::WalkEdgeResults);
   }
 
   // Every element of the element table, as the readers give it.
@@ -183,31 +168,25 @@ class Exporter {
     if (file) progress_->FileDone(1, fileBytes);
   }
 
-  // The walls of "CHKCW", as GetOneWallRsl reads them: an entry a scan
-  // reaches, of section type 29, holding a concrete record.
-  void WalkWalls() {
+  // The walls of "CHKCW" or the edges of "Edge", as the single readers give them.
+  template <class WalkResults>
+  void Walk(const char* file, const char* label, WalkResults walkResults) {
     chkrsl::WalkSummary s;
-    const bool present = WalkFile(
-        ProjectFile("CHKCW"),
-        [&](const chkrsl::WalkedEntry& e) {
-          progress_->At(e.offset);
-          const int no = e.header.eleNo;
-          if (!Wanted(no, 0)) return;
-          const std::string about = "wall " + std::to_string(no);
-          if (!e.reachable)
-            return Problem("CHKCW", e.offset, about, "stands after a higher number, where no read reaches it");
-          if (!e.rec) return Problem("CHKCW", e.offset, about, e.problem);
-          if (e.header.secType != kWallSecType || !dynamic_cast<const DataForConcreteBase*>(e.rec))
-            return Problem("CHKCW", e.offset, about, "not a concrete wall of section type 29");
-          const char* className = chkrsl::RecordClassName(*e.rec);
+    const bool present = walkResults(
+        [&](const chkrsl::StoredResult& r) {
+          progress_->At(r.offset);
+          if (!Wanted(r.number, 0)) return;
+          if (!r.read) return Problem(file, r.offset, std::string(label) + " " + std::to_string(r.number), r.problem);
+          const char* className = r.edge ? kEdgeClass : chkrsl::RecordClassName(*r.wall);
           if (!ClassWanted(className)) return;
           taker_.Clear(className);
-          chkrsl::VisitFields(*e.rec, taker_);
-          Take({"wall", no, 0, "CHKCW"});
+          if (r.edge) chkrsl::VisitFields(*r.edge, taker_);
+          if (r.wall) chkrsl::VisitFields(*r.wall, taker_);
+          Take({label, r.number, 0, file});
         },
         s);
     if (present) progress_->FileDone(1, s.fileBytes);
-    if (present && !s.stop.empty()) Problem("CHKCW", s.stopOffset, "", s.stop);
+    if (present && !s.stop.empty()) Problem(file, s.stopOffset, "", s.stop);
   }
 
   bool ClassWanted(const char* className) const {

@@ -53,11 +53,4 @@ bool CountedFileWalk<Cursor, Rec>::Next(Rec& rec) {
 template class CountedFileWalk<chkrsl::EdgeCursor, DataForWallEdge>;
 template class CountedFileWalk<chkrsl::EffAreaCursor, DataForEffArea>;
 
-CountedWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit) {
-  EdgeFileWalk cursor(ProjectFile("Edge"));
-  DataForWallEdge edge;
-  while (cursor.Next(edge)) visit(edge);
-  return cursor.Walk();
-}
-
 }  // namespace chkrsl_cli

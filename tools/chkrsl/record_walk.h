@@ -72,10 +72,6 @@ struct CountedWalk {
   int64_t stopOffset = 0;
 };
 
-// Walks the open project's "Edge" file: a count, then per edge its number
-// and payload.
-CountedWalk ForEachEdge(const std::function<void(const DataForWallEdge&)>& visit);
-
 // The "Edge" file at `path` (or "EFFAL"), walked with the library's cursor
 // one entry per Next; false at the end or where the walk stops.
 template <class Cursor, class Rec>

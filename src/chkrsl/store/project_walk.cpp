@@ -5,12 +5,14 @@
 #include <unordered_set>
 #include <vector>
 
+#include "chkrsl/format/edge_file.h"
 #include "chkrsl/format/result_file.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/store/element_reads.h"
 #include "chkrsl/store/project_files.h"
 #include "chkrsl/store/result_files.h"
+#include "chkrsl/store/wall_reads.h"
 
 namespace chkrsl {
 namespace {
@@ -30,6 +32,24 @@ struct Heard : Reporter {
   }
 };
 
+// Whether a forward scan for an entry's number stops at that entry: the
+// first entry, or one whose number is above every earlier one.
+class ScanReach {
+ public:
+  bool Reaches(int number) {
+    const bool reached = first_ || number > highest_;
+    if (reached) highest_ = number;
+    first_ = false;
+    return reached;
+  }
+
+ private:
+  bool first_ = true;
+  int highest_ = 0;
+};
+
+constexpr char kUnreached[] = "stands after a higher number, where no read reaches it";
+
 }  // namespace
 
 struct EntryWalker::State {
@@ -39,9 +59,8 @@ struct EntryWalker::State {
   std::unique_ptr<CHKRsl> rec;
   WalkSummary summary;
   std::vector<uint8_t> copy;  // an entry the source's block does not hold whole
-  bool anyEntry = false;
+  ScanReach reach;
   bool done = false;
-  int highest = 0;
 
   bool Stop() {
     summary.stop = heard.problem;
@@ -85,9 +104,7 @@ bool EntryWalker::Next(WalkedEntry& e) {
   e.index = c.consumed() - 1;
   e.offset = c.offset();
   e.header = c.header();
-  e.reachable = !s.anyEntry || e.header.eleNo > s.highest;
-  if (e.reachable) s.highest = e.header.eleNo;
-  s.anyEntry = true;
+  e.reachable = s.reach.Reaches(e.header.eleNo);
   s.rec.reset(c.Decode());
   e.rec = s.rec.get();
   e.problem = s.heard.problem;
@@ -189,6 +206,59 @@ bool WalkElementResults(const std::function<void(const ElementResult&)>& visit) 
                                         : "structure kind " + std::to_string(w.kind) + " has no result files";
     visit(r);
   }
+  return true;
+}
+
+bool WalkWallResults(const std::function<void(const StoredResult&)>& visit, WalkSummary& summary) {
+  EntryWalker walker(ProjectPath("CHKCW"));
+  if (!walker.opened()) return false;
+  for (WalkedEntry e; walker.Next(e);) {
+    StoredResult r;
+    r.number = e.header.eleNo;
+    r.offset = e.offset;
+    if (!e.reachable) {
+      r.problem = kUnreached;
+    } else if (!e.rec) {
+      r.problem = e.problem;
+    } else if (e.header.secType != kWallSecType || !IsWallRecord(e.rec)) {
+      r.problem = "not a concrete wall of section type " + std::to_string(kWallSecType);
+    } else {
+      r.read = true;
+      r.wall = e.rec;
+    }
+    visit(r);
+  }
+  summary = walker.Summary();
+  return true;
+}
+
+bool WalkEdgeResults(const std::function<void(const StoredResult&)>& visit, WalkSummary& summary) {
+  io::FileSource file;
+  if (!OpenProjectFile("Edge", file, io::FileSource::kLoadBlockBytes)) return false;
+  summary = WalkSummary();
+  summary.fileBytes = file.Size();
+  Heard heard;
+  EdgeCursor edges(file, &heard);
+  summary.declared = edges.declared();
+  ScanReach reach;
+  while (edges.Next()) {
+    // A payload cut short ends the file, as it ends every read of it.
+    std::unique_ptr<DataForWallEdge> edge(edges.Read());
+    if (!edge) break;
+    StoredResult r;
+    r.number = edges.number();
+    r.offset = edges.offset();
+    r.read = reach.Reaches(r.number);
+    if (r.read) {
+      r.edge = edge.get();
+    } else {
+      r.problem = kUnreached;
+    }
+    ++summary.walked;
+    visit(r);
+  }
+  summary.stop = heard.problem;
+  summary.stopOffset = heard.offset;
   return true;
 }
 

@@ -1,7 +1,7 @@
 // Walking a project's result files for programs that check, export or
 // compare whole projects: every entry with its byte offset and what is
-// wrong with it, and every element of the element table with the answer
-// the readers give it. Both walk the readers' own cursors, so that what
+// wrong with it, and every element of the element table, wall and edge
+// with the answer the readers give it. Both walk the readers' own cursors, so that what
 // they say is what GetOneEleRsl does. Memory does not grow with the
 // project: a record lives only while it is visited.
 #pragma once
@@ -15,6 +15,7 @@
 #include "chkrsl/format/entry_header.h"
 
 class CHKRsl;
+class DataForWallEdge;
 
 namespace chkrsl {
 
@@ -85,5 +86,24 @@ struct ElementResult {
 // file by file in ascending element number, then the elements without a
 // result file. False when "CHKTT" cannot be read.
 CHKRSL_API bool WalkElementResults(const std::function<void(const ElementResult&)>& visit);
+
+// What GetOneWallRsl (or GetOneEdgeRsl) gives the number of one entry of
+// "CHKCW" (or "Edge").
+struct StoredResult {
+  int number = 0;
+  int64_t offset = 0;  // of the entry from the start of the file
+  // Whether the read of `number` hands out this entry's record: not when
+  // the entry stands after a higher number, where a scan stops first.
+  bool read = false;
+  const CHKRsl* wall = nullptr;           // when a wall was read; lives during the visit
+  const DataForWallEdge* edge = nullptr;  // when an edge was read; lives during the visit
+  std::string problem;                    // why not read
+};
+
+// Visit every entry of "CHKCW" (walls) or "Edge" (edges) in file order
+// with what the single reader gives its number. `summary` tells what the
+// walk found apart from the entries. False when the file cannot be opened.
+CHKRSL_API bool WalkWallResults(const std::function<void(const StoredResult&)>& visit, WalkSummary& summary);
+CHKRSL_API bool WalkEdgeResults(const std::function<void(const StoredResult&)>& visit, WalkSummary& summary);
 
 }  // namespace chkrsl

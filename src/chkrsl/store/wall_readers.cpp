@@ -17,16 +17,15 @@
 namespace chkrsl {
 namespace {
 
-constexpr int kWallSecType = 29;
 // Reading a count takes one small block.
 constexpr size_t kCountBlockBytes = 64;
 
 using WallArray = CTypedPtrArray<CPtrArray, CHKRsl*>;
 using EdgeArray = CTypedPtrArray<CPtrArray, DataForWallEdge*>;
 
-// The wall file holds concrete records only; anything else is no wall.
+// A record of "CHKCW" that is no wall is deleted.
 bool KeepWall(CHKRsl*& rec) {
-  if (dynamic_cast<DataForConcreteBase*>(rec)) return true;
+  if (IsWallRecord(rec)) return true;
   delete rec;
   rec = nullptr;
   return false;
@@ -87,6 +86,8 @@ bool EdgeFileCanHold(int count) {
 
 }  // namespace
 
+bool IsWallRecord(const CHKRsl* rec) { return dynamic_cast<const DataForConcreteBase*>(rec) != nullptr; }
+
 void DeleteAllEdges(EdgeArray& edges) {
   for (INT_PTR i = 0; i < edges.GetSize(); ++i) delete edges[i];
   edges.RemoveAll();
@@ -141,7 +142,7 @@ std::vector<WantedEntry> WantedWalls(const CArray<int, int>& elementNos) {
   }
   ReadWantedEntries("CHKCW", each);
   for (WantedEntry& w : wants) {
-    if (w.outcome == EntryOutcome::kRead && !dynamic_cast<DataForConcreteBase*>(w.rec.get())) {
+    if (w.outcome == EntryOutcome::kRead && !IsWallRecord(w.rec.get())) {
       w.rec.reset();  // the wall file holds concrete records only
       w.outcome = EntryOutcome::kMissing;
     }

@@ -11,6 +11,13 @@ namespace chkrsl {
 
 class Alerts;
 
+// Every wall of "CHKCW" is stored with this section type.
+constexpr int kWallSecType = 29;
+
+// Whether a record read from "CHKCW" is a wall: the file holds concrete
+// records only.
+bool IsWallRecord(const CHKRsl* rec);
+
 // The shared reader: the walls of wallNos from "CHKCW", then, if they were
 // all read, the edges of edgeNos from "Edge", appended to the arrays. Both
 // lists must ascend, as the files do. On failure (after one alert) every
