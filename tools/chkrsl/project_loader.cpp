@@ -29,6 +29,7 @@ std::string ProjectFile(const std::string& ext) {
 
 std::vector<std::string> ProjectFiles(const std::vector<std::string>& exts) {
   std::vector<std::string> paths;
+  paths.reserve(exts.size());
   for (const std::string& ext : exts) paths.push_back(ProjectFile(ext));
   return paths;
 }
