@@ -274,10 +274,10 @@ class Verifier {
     for (int previous = 0, i = 0; entries.Next(); ++i) {
       ++entries_;
       delete entries.Read();
-      if (i > 0 && entries.eleNo() <= previous)
-        r_.Problem("EFFAL", entries.offset(), entries.eleNo(),
+      if (i > 0 && entries.number() <= previous)
+        r_.Problem("EFFAL", entries.offset(), entries.number(),
                    "entries out of order (after " + std::to_string(previous) + ")");
-      previous = entries.eleNo();
+      previous = entries.number();
     }
   }
 

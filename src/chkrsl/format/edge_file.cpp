@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "chkrsl/format/scan.h"
 #include "chkrsl/io/source.h"
 
 namespace chkrsl {
@@ -37,12 +38,7 @@ bool EdgeCursor::Next() {
   return false;
 }
 
-bool EdgeCursor::ScanFor(int edgeNo) {
-  do {
-    if (!Next()) return false;
-  } while (number_ < edgeNo);
-  return true;
-}
+bool EdgeCursor::ScanFor(int edgeNo) { return ScanForward(*this, edgeNo); }
 
 bool EdgeCursor::JumpTo(int64_t offset) { return ReadNumberAt(offset); }
 

@@ -29,8 +29,7 @@ class EdgeCursor {
   // Reads the next edge number; false after the last or where the file
   // ends first.
   bool Next();
-  // Moves forward, at least one entry, to the first edge whose number is
-  // not below edgeNo. False when there is none.
+  // ScanForward (scan.h): on to the first entry whose number is not below.
   bool ScanFor(int edgeNo);
   // Makes the entry at `offset` the current one, outside the count.
   bool JumpTo(int64_t offset);

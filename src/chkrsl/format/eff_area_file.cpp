@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "chkrsl/format/scan.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/eff_area.h"
 
@@ -45,12 +46,7 @@ bool EffAreaCursor::Next() {
   return true;
 }
 
-bool EffAreaCursor::ScanFor(int eleNo) {
-  do {
-    if (!Next()) return false;
-  } while (eleNo_ < eleNo);
-  return true;
-}
+bool EffAreaCursor::ScanFor(int eleNo) { return ScanForward(*this, eleNo); }
 
 DataForEffArea* EffAreaCursor::Read() {
   if (!current_) return nullptr;

@@ -29,10 +29,9 @@ class EffAreaCursor {
   // element number and length word. False after the last entry, or where
   // the file ends first or a length word is unsound.
   bool Next();
-  // Moves forward, at least one entry, to the first entry whose number is
-  // not below eleNo. False when there is none.
+  // ScanForward (scan.h): on to the first entry whose number is not below.
   bool ScanFor(int eleNo);
-  int eleNo() const { return eleNo_; }
+  int number() const { return eleNo_; }
   int64_t offset() const { return offset_; }
   // The current entry's record (the caller's), or null when the file does
   // not hold it whole or it does not fill its length word.

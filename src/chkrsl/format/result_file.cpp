@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chkrsl/format/record_table.h"
+#include "chkrsl/format/scan.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/concrete.h"
 #include "chkrsl/records/steel.h"
@@ -92,12 +93,7 @@ bool ResultCursor::Next() {
   return true;
 }
 
-bool ResultCursor::ScanFor(int eleNo) {
-  do {
-    if (!Next()) return false;
-  } while (header_.eleNo < eleNo);
-  return true;
-}
+bool ResultCursor::ScanFor(int eleNo) { return ScanForward(*this, eleNo); }
 
 bool ResultCursor::JumpTo(int64_t offset) { return ReadHeaderAt(offset); }
 

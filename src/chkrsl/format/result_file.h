@@ -44,8 +44,7 @@ class ResultCursor {
   // the last declared entry, or where the walk stops: a header the file does
   // not hold whole, an entry that cannot be passed over.
   bool Next();
-  // Moves forward, at least one entry, to the first entry whose number is
-  // not below eleNo, as a forward scan for it does. False when there is none.
+  // ScanForward (scan.h): on to the first entry whose number is not below.
   bool ScanFor(int eleNo);
   // Makes the entry at `offset` (where an index says one starts) the
   // current one, outside the count. False when its header is not there.

@@ -22,7 +22,7 @@ int ReadEffectiveArea(int eleNo, DataForEffArea*& out) {
     }
     chkrsl::EffAreaCursor entries(file);
     DataForEffArea* rec = nullptr;
-    if (entries.ScanFor(eleNo) && entries.eleNo() == eleNo) rec = entries.Read();
+    if (entries.ScanFor(eleNo) && entries.number() == eleNo) rec = entries.Read();
     if (!rec) return 0;
     out = rec;
     return 1;

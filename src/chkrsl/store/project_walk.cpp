@@ -7,6 +7,7 @@
 
 #include "chkrsl/format/edge_file.h"
 #include "chkrsl/format/result_file.h"
+#include "chkrsl/format/scan.h"
 #include "chkrsl/io/source.h"
 #include "chkrsl/records/chk_rsl.h"
 #include "chkrsl/store/element_reads.h"
@@ -30,22 +31,6 @@ struct Heard : Reporter {
     problem.clear();
     note.clear();
   }
-};
-
-// Whether a forward scan for an entry's number stops at that entry: the
-// first entry, or one whose number is above every earlier one.
-class ScanReach {
- public:
-  bool Reaches(int number) {
-    const bool reached = first_ || number > highest_;
-    if (reached) highest_ = number;
-    first_ = false;
-    return reached;
-  }
-
- private:
-  bool first_ = true;
-  int highest_ = 0;
 };
 
 constexpr char kUnreached[] = "stands after a higher number, where no read reaches it";
